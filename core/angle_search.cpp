@@ -2,6 +2,7 @@
 
 #include "app/extended_math.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>

@@ -215,7 +215,7 @@ void TestBendSolver::floatingPointFaults_data()
                                                     << Record(1e308, 0, 0, 0, 1e-10, 0);
     QTest::newRow("derived radius underflows, then divides") << Record(1e-300, 0, 0, 0, 1e300, 0) << "EZeroDivide"
                                                              << Record(1e-300, 0, 0, 0, 1e300, 0);
-    QTest::newRow("chord from a tiny radius in extended only") << Record(0, 1e308, 0, 0, 0, 1e-300) << "EOverflow"
+    QTest::newRow("radius from a chord over a vanishing angle") << Record(0, 1e308, 0, 0, 0, 1e-300) << "EOverflow"
                                                                << Record(0, 1e308, 0, 0, 57.295779513082323 * 1e-300, 1e-300);
 }
 
