@@ -63,46 +63,51 @@ void HttpResponseParser::feed(QByteArrayView bytes)
 
     QByteArray line;
     while (state_ == State::Reading) {
-        switch (phase_) {
-        case Phase::StatusLine:
-            if (!takeLine(line))
-                return;
-            readStatusLine(line);
-            break;
-        case Phase::Headers:
-            if (!takeLine(line))
-                return;
-            readHeaderLine(line);
-            break;
-        case Phase::FixedBody:
-        case Phase::ChunkData:
-        case Phase::BodyUntilClose:
+        if (inBody()) {
             if (!takeBody())
                 return;
-            break;
-        case Phase::ChunkSize:
+        } else {
             if (!takeLine(line))
                 return;
-            readChunkSize(line);
-            break;
-        case Phase::ChunkEnd:
-            if (!takeLine(line))
-                return;
-            if (!line.isEmpty())
-                fail();
-            else
-                phase_ = Phase::ChunkSize;
-            break;
-        case Phase::Trailers:
-            // Trailer fields carry nothing the notice needs; only their end matters.
-            if (!takeLine(line) || !countHeaderBytes(line))
-                return;
-            if (line.isEmpty())
-                complete();
-            break;
-        case Phase::Done:
-            return;
+            readLine(line);
         }
+    }
+}
+
+bool HttpResponseParser::inBody() const
+{
+    return phase_ == Phase::FixedBody || phase_ == Phase::ChunkData || phase_ == Phase::BodyUntilClose;
+}
+
+void HttpResponseParser::readLine(const QByteArray& line)
+{
+    switch (phase_) {
+    case Phase::StatusLine:
+        readStatusLine(line);
+        break;
+    case Phase::Headers:
+        readHeaderLine(line);
+        break;
+    case Phase::ChunkSize:
+        readChunkSize(line);
+        break;
+    case Phase::ChunkEnd:
+        // The line end that closes a chunk's data, and nothing before it.
+        if (line.isEmpty())
+            phase_ = Phase::ChunkSize;
+        else
+            fail();
+        break;
+    case Phase::Trailers:
+        // Trailer fields carry nothing the notice needs; only their end matters.
+        if (countHeaderBytes(line) && line.isEmpty())
+            complete();
+        break;
+    case Phase::FixedBody:
+    case Phase::ChunkData:
+    case Phase::BodyUntilClose:
+    case Phase::Done:
+        break;
     }
 }
 

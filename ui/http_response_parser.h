@@ -43,7 +43,9 @@ private:
         QByteArray value;
     };
 
+    bool inBody() const;
     bool takeLine(QByteArray& line);
+    void readLine(const QByteArray& line);
     bool takeBody();
     bool countHeaderBytes(const QByteArray& line);
     void readStatusLine(const QByteArray& line);
