@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-qpa-plugins libjpeg62-turbo
+  qt6-base-dev qt6-base-private-dev qt6-qpa-plugins libjpeg62-turbo
   libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-wqy-microhei fontconfig

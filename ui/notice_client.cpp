@@ -1,0 +1,164 @@
+#include "ui/notice_client.h"
+
+#include "ui/gbk_text.h"
+#include "ui/http_response_parser.h"
+
+#include <QByteArrayList>
+#include <QEventLoop>
+#include <QNetworkCookie>
+#include <QNetworkCookieJar>
+#include <QNetworkProxy>
+#include <QTcpSocket>
+#include <QTimer>
+
+namespace {
+
+constexpr char kUserAgent[] = "Mozilla/3.0 (compatible; Indy Library)";
+constexpr char kAccept[] = "text/html, */*";
+constexpr char kContentType[] = "text/html";
+
+// The path and query of the address; the fragment stays with the client.
+QByteArray requestTarget(const QUrl& url)
+{
+    QByteArray target = url.path(QUrl::FullyEncoded).toLatin1();
+    if (target.isEmpty())
+        target = "/";
+    if (url.hasQuery())
+        target += '?' + url.query(QUrl::FullyEncoded).toLatin1();
+    return target;
+}
+
+// "host" or "host:port"; user name and password are never sent.
+QByteArray hostField(const QUrl& url)
+{
+    QByteArray host = url.host(QUrl::FullyEncoded).toLatin1();
+    if (host.contains(':'))
+        host = '[' + host + ']';
+    const int port = url.port();
+    if (port != -1 && port != 80)
+        host += ':' + QByteArray::number(port);
+    return host;
+}
+
+// The request names no content coding it accepts, so a coded body is not
+// the text of the page.
+bool isContentCoded(const HttpResponseParser& response)
+{
+    for (const QByteArray& value : response.headerValues("Content-Encoding")) {
+        for (const QByteArray& coding : value.split(',')) {
+            const QByteArray name = coding.trimmed();
+            if (!name.isEmpty() && name.compare("identity", Qt::CaseInsensitive) != 0)
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+NoticeFetcher::~NoticeFetcher() = default;
+
+NoticeHttpClient::NoticeHttpClient(std::chrono::milliseconds timeLimit)
+    : timeLimit_(timeLimit), cookies_(std::make_unique<QNetworkCookieJar>())
+{
+}
+
+NoticeHttpClient::~NoticeHttpClient() = default;
+
+std::optional<QString> NoticeHttpClient::Get(const QUrl& url)
+{
+    // The calculation goes on without a notice whatever went wrong, so
+    // nothing may escape from here into it.
+    try {
+        const std::optional<QByteArray> body = fetchBody(url);
+        if (!body)
+            return std::nullopt;
+        return decodeGbk(*body);
+    } catch (...) {
+        return std::nullopt;
+    }
+}
+
+std::optional<QByteArray> NoticeHttpClient::fetchBody(const QUrl& url)
+{
+    if (!url.isValid() || url.scheme() != u"http" || url.host().isEmpty())
+        return std::nullopt;
+
+    HttpResponseParser response({kNoticeLineLimit, kNoticeHeaderLimit, kNoticeBodyLimit});
+    QEventLoop loop;
+    bool over = false;
+    const auto finish = [&] {
+        over = true;
+        loop.quit();
+    };
+
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    deadline.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&deadline, &QTimer::timeout, &loop, finish);
+
+    QTcpSocket socket;
+    // Neither the desktop's proxy settings nor a proxy in the environment apply.
+    socket.setProxy(QNetworkProxy::NoProxy);
+    const QByteArray request = requestFor(url);
+    const auto readArrived = [&] {
+        response.feed(socket.readAll());
+        if (response.state() != HttpResponseParser::State::Reading)
+            finish();
+    };
+    const auto closed = [&] {
+        readArrived();
+        response.connectionClosed();
+        finish();
+    };
+    QObject::connect(&socket, &QTcpSocket::connected, &loop, [&] { socket.write(request); });
+    QObject::connect(&socket, &QTcpSocket::readyRead, &loop, readArrived);
+    QObject::connect(&socket, &QTcpSocket::disconnected, &loop, closed);
+    QObject::connect(&socket, &QTcpSocket::errorOccurred, &loop, [&](QAbstractSocket::SocketError error) {
+        if (error == QAbstractSocket::RemoteHostClosedError) {
+            closed();
+        } else {
+            readArrived();
+            finish();
+        }
+    });
+
+    deadline.start(timeLimit_);
+    socket.connectToHost(url.host(QUrl::FullyEncoded), static_cast<quint16>(url.port(80)));
+    // A refused connection may be reported before the loop would start.
+    if (!over)
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+
+    // Stop listening before the socket closes, so that closing it cannot be
+    // taken for the end of a body that runs to the close.
+    QObject::disconnect(&socket, nullptr, nullptr, nullptr);
+    socket.abort();
+
+    if (response.headerSectionRead()) {
+        for (const QByteArray& value : response.headerValues("Set-Cookie"))
+            cookies_->setCookiesFromUrl(QNetworkCookie::parseCookies(value), url);
+    }
+    const bool success = response.state() == HttpResponseParser::State::Complete && response.statusCode() >= 200
+                         && response.statusCode() < 300 && !isContentCoded(response);
+    if (!success)
+        return std::nullopt;
+    return response.body();
+}
+
+QByteArray NoticeHttpClient::requestFor(const QUrl& url) const
+{
+    QByteArray request = "GET " + requestTarget(url) + " HTTP/1.1\r\n";
+    request += "Host: " + hostField(url) + "\r\n";
+    request += QByteArray("User-Agent: ") + kUserAgent + "\r\n";
+    request += QByteArray("Accept: ") + kAccept + "\r\n";
+    request += QByteArray("Content-Type: ") + kContentType + "\r\n";
+
+    QByteArrayList cookiePairs;
+    for (const QNetworkCookie& cookie : cookies_->cookiesForUrl(url))
+        cookiePairs.append(cookie.toRawForm(QNetworkCookie::NameAndValueOnly));
+    if (!cookiePairs.isEmpty())
+        request += "Cookie: " + cookiePairs.join("; ") + "\r\n";
+
+    request += "\r\n";
+    return request;
+}
