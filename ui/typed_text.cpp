@@ -10,12 +10,6 @@ QString TypedText(const QKeyEvent& event)
     case Qt::Key_Delete:  // some keyboards report it as character 127
         return {};
     default:
-        break;
+        return event.text();
     }
-    // Alt and Meta combinations are commands, not typing; Control with Alt
-    // is AltGr on some keyboards and types characters.
-    const Qt::KeyboardModifiers modifiers = event.modifiers();
-    if ((modifiers & (Qt::AltModifier | Qt::MetaModifier)) && !(modifiers & Qt::ControlModifier))
-        return {};
-    return event.text();
 }
