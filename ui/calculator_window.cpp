@@ -178,15 +178,15 @@ void TForm1::FilterInputMethod(QObject* field, KeyPressOperation keyPress, QInpu
 
 bool TForm1::HandlePictureClick(QObject* picture, QEvent* event)
 {
-    const auto* mouse = static_cast<QMouseEvent*>(event);
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        if (mouse->button() != Qt::LeftButton)
+        if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
             return false;
         pressedPicture_ = picture;
         return true;
     case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() != Qt::LeftButton)
             return false;
         // A click is a press and a release on the same picture.
