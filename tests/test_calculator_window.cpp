@@ -476,6 +476,8 @@ void TestCalculatorWindow::tabOrder()
     window.form.show();
     QApplication::setActiveWindow(&window.form);
     QVERIFY(QTest::qWaitForWindowActive(&window.form));
+    // The window opens with the keyboard on the first command.
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString("Button1"));
     window.control(order.front())->setFocus(Qt::TabFocusReason);
 
     QStringList visited = {QApplication::focusWidget()->objectName()};

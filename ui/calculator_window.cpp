@@ -45,6 +45,9 @@ TForm1::TForm1(TApplication& application, LinkOpener& links, QWidget* parent)
     // The fields take texts of any length.
     for (QLineEdit* field : findChildren<QLineEdit*>())
         field->setMaxLength(std::numeric_limits<int>::max());
+    // The keyboard starts on the first control in tab order; the piece panel,
+    // first of all, is hidden at start.
+    ui->Button1->setFocus();
     WireEvents();
 }
 
