@@ -1,9 +1,8 @@
 // The application frame: start-up and its failure report, the normal end,
-// the message boxes, the title, the locale hook and the launcher's show state.
+// the message boxes, the title and the locale hook.
 #include "app/application.h"
 #include "app/application_title.h"
 #include "app/errors.h"
-#include "app/launcher_show_state.h"
 #include "app/message_box_display.h"
 #include "support/recording_display.h"
 #include "support/recording_link_opener.h"
@@ -43,7 +42,6 @@ long GbkLength(const std::string& text)
 } // namespace
 
 Q_DECLARE_METATYPE(Throw)
-Q_DECLARE_METATYPE(ShowState)
 
 class TestApplication : public QObject {
     Q_OBJECT
@@ -55,12 +53,8 @@ private slots:
     void normalEnd();
     void messageBoxFlags_data();
     void messageBoxFlags();
-    void messageResults_data();
-    void messageResults();
     void title();
     void localeChangeRereadsNumberSettings();
-    void showState_data();
-    void showState();
 };
 
 void TestApplication::startupFailure_data()
@@ -127,7 +121,10 @@ void TestApplication::normalEnd()
     TApplication application(display);
     RecordingLinkOpener links;
     // Should the program fail to end, the test fails instead of hanging.
-    QTimer::singleShot(10000, [] { QCoreApplication::exit(99); });
+    QTimer failSafe;
+    failSafe.setSingleShot(true);
+    QObject::connect(&failSafe, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    failSafe.start(10000);
     const int exitCode = RunApplication(application, [&](TApplication& app) {
         auto window = std::make_unique<TForm1>(app, links);
         QPointer<TForm1> shown = window.get();
@@ -182,23 +179,6 @@ void TestApplication::messageBoxFlags()
     QCOMPARE(box->text(), QString("<b>1</b>\nline"));
 }
 
-void TestApplication::messageResults_data()
-{
-    QTest::addColumn<int>("button");
-    QTest::addColumn<int>("result");
-
-    QTest::newRow("OK") << int(QMessageBox::Ok) << MessageResult::Ok;
-    QTest::newRow("Yes") << int(QMessageBox::Yes) << MessageResult::Yes;
-    QTest::newRow("No") << int(QMessageBox::No) << MessageResult::No;
-}
-
-void TestApplication::messageResults()
-{
-    QFETCH(int, button);
-    QFETCH(int, result);
-    QCOMPARE(MessageResultFor(button), result);
-}
-
 void TestApplication::title()
 {
     const std::string title = kApplicationTitle;
@@ -215,30 +195,6 @@ void TestApplication::localeChangeRereadsNumberSettings()
     QEvent change(QEvent::LocaleChange);
     QCoreApplication::sendEvent(qApp, &change);
     QCOMPARE(reads, 1);
-}
-
-void TestApplication::showState_data()
-{
-    QTest::addColumn<ShowState>("state");
-    QTest::addColumn<bool>("maximized");
-    QTest::addColumn<bool>("minimized");
-
-    QTest::newRow("normal") << ShowState::Normal << false << false;
-    QTest::newRow("maximised") << ShowState::Maximized << true << false;
-    QTest::newRow("minimised without activation") << ShowState::MinimizedNoActivate << false << true;
-}
-
-void TestApplication::showState()
-{
-    QFETCH(ShowState, state);
-    QFETCH(bool, maximized);
-    QFETCH(bool, minimized);
-
-    QWidget window;
-    ShowMainWindow(window, state);
-    QVERIFY(window.isVisible());
-    QCOMPARE(window.isMaximized(), maximized);
-    QCOMPARE(window.isMinimized(), minimized);
 }
 
 QTEST_MAIN(TestApplication)
