@@ -1,0 +1,40 @@
+// The window's own commands: close, the two links, and the places of the
+// calculation and piece commands.
+#include "app/application.h"
+#include "ui/calculator_window.h"
+#include "ui/link_opener.h"
+
+namespace {
+
+// The vendor's web site, as a bare host name: the desktop decides how to
+// open it.
+constexpr char kWebSite[] = "www.vitralis-glass.cn";
+
+// The vendor's instant-messaging contact.
+constexpr char kMessagingLink[] = "tencent://message/?uin=2850163741&Site=维特力斯玻璃&Menu=yes";
+
+} // namespace
+
+void TForm1::Button1Click(QObject*)
+{
+    // The calculation is not wired in yet.
+}
+
+void TForm1::Button3Click(QObject*)
+{
+    application_.Terminate();
+}
+
+void TForm1::CheckBox1Click(QObject*) {}
+
+void TForm1::CheckBox2Click(QObject*) {}
+
+void TForm1::Image1Click(QObject*)
+{
+    links_.Open(kMessagingLink);
+}
+
+void TForm1::Image2Click(QObject*)
+{
+    links_.Open(kWebSite);
+}
