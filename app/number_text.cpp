@@ -180,6 +180,8 @@ long double StrToFloat(const std::string& text)
 
 std::string FormatFloat(const std::string& pattern, double value)
 {
+    // Even telling a signalling NaN from a number raises a flag.
+    const FloatingPointScope scope;
     const int decimals = DecimalsOfPattern(pattern);
     if (std::isnan(value))
         return "NAN";
@@ -190,11 +192,7 @@ std::string FormatFloat(const std::string& pattern, double value)
     if (value == 0)
         return ZeroText(separator, decimals);
 
-    DecimalDigits form;
-    {
-        const FloatingPointScope scope;
-        form = EighteenDigits(value);
-    }
+    const DecimalDigits form = EighteenDigits(value);
     const bool negative = std::signbit(value);
     const DecimalDigits shown = RoundToDigits(form, form.exponent + decimals);
     if (shown.exponent > kLongestIntegerPart)

@@ -363,6 +363,7 @@ void TestNumberText::formatting_data()
         {"1e300", 1e300, "1E300", "1E300"},
         {"largest double", std::numeric_limits<double>::max(), "1.79769313486232E308", "1.79769313486232E308"},
         {"not a number", std::numeric_limits<double>::quiet_NaN(), "NAN", "NAN"},
+        {"signalling not a number", std::numeric_limits<double>::signaling_NaN(), "NAN", "NAN"},
         {"infinity", std::numeric_limits<double>::infinity(), "INF", "INF"},
         {"negative infinity", -std::numeric_limits<double>::infinity(), "-INF", "-INF"},
     };
