@@ -240,6 +240,8 @@ void TestNumberText::longTexts_data()
     QTest::newRow("a megabyte of leading zeros") << megabyteOf0 + "42.5" << true << 42.5;
     QTest::newRow("a megabyte of exponent zeros") << "1e" + megabyteOf0 + "3" << true << 1000.0;
     QTest::newRow("a one a megabyte of places down") << "." + megabyteOf0 + "1" << true << 0.0;
+    QTest::newRow("a megabyte of fraction digits, beyond the range while accumulating")
+        << "0." + megabyteOf1 << false << 0.0;
     QTest::newRow("a megabyte of spaces only") << megabyteOfSpaces << false << 0.0;
 }
 
@@ -402,6 +404,10 @@ void TestNumberText::otherDecimalCounts_data()
     QTest::newRow("eighteen decimals of a third") << 18 << 1.0 / 3 << std::string("0.333333333333333315");
     QTest::newRow("eighteen decimals round the eighteen-digit form")
         << 18 << 0.05 << std::string("0.050000000000000003");
+    // From 10 to 16 the estimated exponent is one short: the scaled value has
+    // nineteen digits and is divided by ten and rounded again.
+    QTest::newRow("eighteen decimals of a value scaled one power too far")
+        << 18 << 13.7 << std::string("13.699999999999999300");
     QTest::newRow("eighteen decimals of a large value") << 18 << 1234.5 << std::string("1234.500000000000000000");
     QTest::newRow("decimals beyond the eighteen digits pad with zeros")
         << 22 << 0.05 << std::string("0.0500000000000000028000");
