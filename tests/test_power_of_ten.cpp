@@ -5,7 +5,6 @@
 #include <QtTest>
 
 #include <cstdlib>
-#include <limits>
 #include <string>
 
 class TestPowerOfTen : public QObject {
@@ -59,21 +58,14 @@ void TestPowerOfTen::stepsRoundInTurn_data()
     QTest::addColumn<int>("power");
     QTest::addColumn<long double>("expected");
 
-    const long double e32 = std::strtold("1e32", nullptr);
-    const long double e512 = std::strtold("1e512", nullptr);
     const long double e4608 = std::strtold("1e4608", nullptr);
-    const long double e28 = std::strtold("1e28", nullptr);
     QTest::newRow("units, then thirty-twos, then five-twelves")
         << 3.0L << 4999 << 3.0L * std::strtold("1e7", nullptr) * std::strtold("1e384", nullptr) * e4608;
     QTest::newRow("dividing in the same order")
         << 7.0L << -4999 << 7.0L / std::strtold("1e7", nullptr) / std::strtold("1e384", nullptr) / e4608;
-    QTest::newRow("a rounded unit and a thirty-two") << 1.0L << 60 << 1.0L * e28 * e32;
-    QTest::newRow("a thirty-two and a five-twelve") << 1.0L << 544 << 1.0L * e32 * e512;
-    QTest::newRow("beyond the extended range") << 1.0L << 4933 << std::numeric_limits<long double>::infinity();
-    QTest::newRow("last power before zero") << 1e300L << -5119
-                                            << 1e300L / std::strtold("1e31", nullptr) / std::strtold("1e480", nullptr) / e4608;
+    QTest::newRow("last power before zero")
+        << 1e300L << -5119 << 1e300L / std::strtold("1e31", nullptr) / std::strtold("1e480", nullptr) / e4608;
     QTest::newRow("zero from -5120 on") << 1e300L << -5120 << 0.0L;
-    QTest::newRow("zero at any power") << 0.0L << 4999 << 0.0L;
 }
 
 void TestPowerOfTen::stepsRoundInTurn()
