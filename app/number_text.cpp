@@ -65,11 +65,10 @@ public:
         return false;
     }
 
-    // Takes a digit while `wanted` says so, and returns its value, or -1.
-    template <typename Wanted>
-    int TakeDigitIf(Wanted wanted)
+    // The value of the digit taken, or -1 when the next byte is not a digit.
+    int TakeDigit()
     {
-        if (AtEnd() || !IsDigit(*at_) || !wanted())
+        if (AtEnd() || !IsDigit(*at_))
             return -1;
         return *at_++ - '0';
     }
@@ -85,7 +84,7 @@ private:
 std::int64_t AccumulateDigits(TextScanner& scanner, long double& integer)
 {
     std::int64_t count = 0;
-    for (int digit; (digit = scanner.TakeDigitIf([] { return true; })) >= 0; ++count)
+    for (int digit; (digit = scanner.TakeDigit()) >= 0; ++count)
         integer = integer * 10.0L + digit;
     return count;
 }
@@ -96,7 +95,7 @@ int ReadExponent(TextScanner& scanner)
         return 0;
     const bool negative = scanner.TakeSign();
     int exponent = 0;
-    for (int digit; (digit = scanner.TakeDigitIf([&] { return exponent < kExponentStop; })) >= 0;)
+    for (int digit; exponent < kExponentStop && (digit = scanner.TakeDigit()) >= 0;)
         exponent = exponent * 10 + digit;
     return negative ? -exponent : exponent;
 }
