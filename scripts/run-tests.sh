@@ -8,6 +8,6 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
 cmake --workflow --preset dev
-cmake --workflow --preset asan
 # A short fuzz run of the number conversions (clang, libFuzzer, ASan, UBSan).
 bash scripts/run-fuzz.sh 20
+cmake --workflow --preset asan
