@@ -4,6 +4,7 @@
 #include "app/application_title.h"
 #include "app/errors.h"
 #include "app/message_box_display.h"
+#include "support/fake_notice_fetcher.h"
 #include "support/recording_display.h"
 #include "support/recording_link_opener.h"
 #include "ui/calculator_window.h"
@@ -120,13 +121,14 @@ void TestApplication::normalEnd()
     RecordingDisplay display;
     TApplication application(display);
     RecordingLinkOpener links;
+    FakeNoticeFetcher http;
     // Should the program fail to end, the test fails instead of hanging.
     QTimer failSafe;
     failSafe.setSingleShot(true);
     QObject::connect(&failSafe, &QTimer::timeout, [] { QCoreApplication::exit(99); });
     failSafe.start(10000);
     const int exitCode = RunApplication(application, [&](TApplication& app) {
-        auto window = std::make_unique<TForm1>(app, links);
+        auto window = std::make_unique<TForm1>(app, links, http);
         QPointer<TForm1> shown = window.get();
         QMetaObject::invokeMethod(
             qApp,

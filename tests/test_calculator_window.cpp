@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "app/application_title.h"
 #include "app/errors.h"
+#include "support/fake_notice_fetcher.h"
 #include "support/recording_display.h"
 #include "support/recording_link_opener.h"
 #include "ui/calculator_window.h"
@@ -24,7 +25,8 @@ struct Window {
     RecordingDisplay display;
     TApplication application{display};
     RecordingLinkOpener links;
-    TForm1 form{application, links};
+    FakeNoticeFetcher http;
+    TForm1 form{application, links, http};
 
     template <class Control = QWidget>
     Control* control(const QString& name)

@@ -35,8 +35,8 @@ void UseChineseFaceWhereMissing()
 
 } // namespace
 
-TForm1::TForm1(TApplication& application, LinkOpener& links, QWidget* parent)
-    : QWidget(parent), application_(application), links_(links), ui(std::make_unique<Ui::TForm1>())
+TForm1::TForm1(TApplication& application, LinkOpener& links, NoticeFetcher& http, QWidget* parent)
+    : QWidget(parent), application_(application), links_(links), IdHTTP1(http), ui(std::make_unique<Ui::TForm1>())
 {
     Q_INIT_RESOURCE(pictures);
     UseChineseFaceWhereMissing();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/message_box.h"
+#include "core/bend_solver.h"
 
 #include <QHash>
 #include <QWidget>
@@ -9,6 +10,8 @@
 #include <string>
 
 class LinkOpener;
+class NoticeFetcher;
+class QCheckBox;
 class QEvent;
 class QInputMethodEvent;
 class QKeyEvent;
@@ -27,7 +30,7 @@ class TForm1 : public QWidget, public MessageOwner {
     Q_OBJECT
 
 public:
-    TForm1(TApplication& application, LinkOpener& links, QWidget* parent = nullptr);
+    TForm1(TApplication& application, LinkOpener& links, NoticeFetcher& http, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // The window box: owned by this window, which takes no input while it is
@@ -78,6 +81,8 @@ private:
 
     void WireEvents();
     void RunGuarded(NotifyOperation operation, QObject* sender);
+    void CalculatePiece();
+    void SwitchPieceMode(QCheckBox* box, QCheckBox* otherBox, const QString& piece, const QString& enteredPane);
     void RefuseNonNumericKey(char32_t& Key);
     // Runs the field's key-press operation on each typed character and
     // returns the characters it lets through.
@@ -88,6 +93,11 @@ private:
 
     TApplication& application_;
     LinkOpener& links_;
+    // The HTTP client that fetches the notice line's text.
+    NoticeFetcher& IdHTTP1;
+    // The window's one record of bend quantities, refilled from the fields at
+    // the start of every calculation.
+    BendValues values_;
     std::unique_ptr<Ui::TForm1> ui;
     QHash<QObject*, KeyPressOperation> keyPressOperations_;
     QHash<QObject*, NotifyOperation> pictureClicks_;

@@ -3,6 +3,7 @@
 #include "app/message_box_display.h"
 #include "ui/calculator_window.h"
 #include "ui/link_opener.h"
+#include "ui/notice_client.h"
 
 #include <QApplication>
 
@@ -23,5 +24,7 @@ int main(int argc, char* argv[])
     QtMessageBoxDisplay boxes;
     TApplication application(boxes);
     DesktopLinkOpener links;
-    return RunApplication(application, [&links](TApplication& app) { return std::make_unique<TForm1>(app, links); });
+    NoticeHttpClient http;
+    return RunApplication(application,
+                          [&links, &http](TApplication& app) { return std::make_unique<TForm1>(app, links, http); });
 }

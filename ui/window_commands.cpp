@@ -1,5 +1,4 @@
-// The window's own commands: close, the two links, and the places of the
-// calculation and piece commands.
+// The window's own commands: close and the two links.
 #include "app/application.h"
 #include "ui/calculator_window.h"
 #include "ui/link_opener.h"
@@ -15,19 +14,10 @@ constexpr char kMessagingLink[] = "tencent://message/?uin=2850163741&Site=维特
 
 } // namespace
 
-void TForm1::Button1Click(QObject*)
-{
-    // The calculation is not wired in yet.
-}
-
 void TForm1::Button3Click(QObject*)
 {
     application_.Terminate();
 }
-
-void TForm1::CheckBox1Click(QObject*) {}
-
-void TForm1::CheckBox2Click(QObject*) {}
 
 void TForm1::Image1Click(QObject*)
 {

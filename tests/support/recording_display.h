@@ -9,7 +9,8 @@
 class QWidget;
 
 // Puts no box on the screen: records each one, with its owner (null for the
-// application box), and answers OK.
+// application box), and answers it with the next scripted answer (OK once
+// the script has run out).
 class RecordingDisplay : public MessageBoxDisplay {
 public:
     struct Box {
@@ -22,8 +23,13 @@ public:
     int Show(QWidget* owner, const std::string& text, const std::string& caption, int flags) override
     {
         boxes.push_back({owner, text, caption, flags});
-        return MessageResult::Ok;
+        if (answers.empty())
+            return MessageResult::Ok;
+        const int answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
     }
 
     std::vector<Box> boxes;
+    std::vector<int> answers;
 };

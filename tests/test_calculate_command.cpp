@@ -1,0 +1,457 @@
+// The calculate command end to end, as a person uses the window: typing into
+// the fields, clicking the buttons and check boxes, answering the boxes and
+// reading what the fields show.
+#include "app/application.h"
+#include "app/application_title.h"
+#include "support/fake_notice_fetcher.h"
+#include "support/recording_display.h"
+#include "support/recording_link_opener.h"
+#include "support/scripted_http_server.h"
+#include "ui/calculator_window.h"
+
+#include <QtTest>
+#include <QtWidgets>
+#include <qpa/qwindowsysteminterface.h>
+
+namespace {
+
+// The single-piece fields in the order the command writes them, then the
+// glass thickness, which it only reads.
+const QStringList kSingleFields = {"hcedit", "xcedit", "bjedit", "ggedit", "jdedit", "hdedit", "xlledit", "blhdedit"};
+const QStringList kPieceFields = {"ltEdit", "blhdedit2", "hcedit2", "xcedit2", "bjedit2", "ggedit2", "xlledit2"};
+
+// A calculator window whose boxes are answered by the test and whose notice
+// comes from a fake client.
+struct Calculator {
+    RecordingDisplay display;
+    TApplication application{display};
+    RecordingLinkOpener links;
+    FakeNoticeFetcher http;
+    TForm1 form{application, links, http};
+
+    Calculator()
+    {
+        application.SetTitle(kApplicationTitle);
+        http.notice = QStringLiteral("欢迎使用");
+        form.show();
+    }
+
+    QLineEdit* field(const QString& name) { return form.findChild<QLineEdit*>(name); }
+
+    // Types a text into a field key by key, through the key filter.
+    void type(const QString& name, const QString& text)
+    {
+        field(name)->setFocus();
+        QTest::keyClicks(field(name), text);
+    }
+
+    // Types the fields of a table "name=text name=text ..." (%20 stands for a
+    // space); a text that cannot be typed (a sign, a letter, a read-only
+    // field) is put there as a paste would.
+    void enter(const QString& entries)
+    {
+        for (const QString& entry : entries.split(' ', Qt::SkipEmptyParts)) {
+            const QString name = entry.section('=', 0, 0);
+            const QString text = entry.section('=', 1).replace("%20", " ");
+            if (field(name)->isReadOnly() || text.contains(QRegularExpression("[^0-9. ]")))
+                field(name)->setText(text);
+            else
+                type(name, text);
+        }
+    }
+
+    void click(const QString& name) { QTest::mouseClick(form.findChild<QAbstractButton*>(name), Qt::LeftButton); }
+
+    QString texts(const QStringList& names)
+    {
+        QStringList shown;
+        for (const QString& name : names)
+            shown << field(name)->text();
+        return shown.join(' ');
+    }
+
+    QString caption(const QString& name)
+    {
+        if (auto* group = form.findChild<QGroupBox*>(name))
+            return group->title();
+        return form.findChild<QLabel*>(name)->text();
+    }
+};
+
+// The window's real HTTP client, sent to a server on this machine instead of
+// the vendor's.
+class LocalNoticeClient : public NoticeFetcher {
+public:
+    explicit LocalNoticeClient(QUrl url) : url_(std::move(url)) {}
+    std::optional<QString> Get(const QUrl&) override { return client_.Get(url_); }
+
+private:
+    NoticeHttpClient client_;
+    QUrl url_;
+};
+
+} // namespace
+
+class TestCalculateCommand : public QObject {
+    Q_OBJECT
+
+private slots:
+    void writesTheResults_data();
+    void writesTheResults();
+    void moreThanTwoGivenAsks_data();
+    void moreThanTwoGivenAsks();
+    void textThatIsNotANumber_data();
+    void textThatIsNotANumber();
+    void solverErrors_data();
+    void solverErrors();
+    void noticeLine_data();
+    void noticeLine();
+    void piecePanel_data();
+    void piecePanel();
+    void switchingPieceModes();
+    void clearInAPieceMode();
+    void noInputDuringTheNoticeFetch();
+};
+
+void TestCalculateCommand::writesTheResults_data()
+{
+    QTest::addColumn<QString>("entered");
+    QTest::addColumn<QString>("shown");  // the eight single-piece fields after the click
+    QTest::addColumn<QString>("message"); // the solver's message, if any
+
+    QTest::newRow("radius 1000, 30 degrees, glass 6")
+        << "bjedit=1000 jdedit=30 blhdedit=6" << "523.599 517.638 1000.000 34.074 30.000 0.5236 522.028 6" << "";
+    QTest::newRow("cut length and glass do not count as given")
+        << "bjedit=1000 jdedit=30 xlledit=99 blhdedit=6" << "523.599 517.638 1000.000 34.074 30.000 0.5236 522.028 6"
+        << "";
+    QTest::newRow("a field holding 0.000 is not given")
+        << "hcedit=0.000 bjedit=1000 jdedit=30" << "523.599 517.638 1000.000 34.074 30.000 0.5236 0.000 " << "";
+    QTest::newRow("without glass the earlier cut length stays")
+        << "bjedit=1000 jdedit=30 xlledit=522.028" << "523.599 517.638 1000.000 34.074 30.000 0.5236 522.028 " << "";
+    QTest::newRow("shallow arc and rise")
+        << "hcedit=1000 ggedit=50" << "1000.000 993.302 2491.622 50.000 22.995 0.4013 0.000 " << "";
+    QTest::newRow("spaces around a number")
+        << "hcedit=%20500%20 bjedit=1000" << "500.000 494.808 1000.000 31.088 28.648 0.5000 0.000 " << "";
+    QTest::newRow("only the radius: too few")
+        << "bjedit=1000" << "0.000 0.000 1000.000 0.000 0.000 0.0000 0.000 " << "已知项不够，请重输！";
+    QTest::newRow("only the radius, an earlier cut length")
+        << "bjedit=1000 xlledit=12.3456" << "0.000 0.000 1000.000 0.000 0.000 0.0000 12.346 " << "已知项不够，请重输！";
+    QTest::newRow("degrees and radians count as two: too few")
+        << "jdedit=60 hdedit=1" << "0.000 0.000 0.000 0.000 60.000 1.0000 0.000 " << "已知项不够，请重输！";
+}
+
+void TestCalculateCommand::writesTheResults()
+{
+    QFETCH(QString, entered);
+    QFETCH(QString, shown);
+    QFETCH(QString, message);
+
+    Calculator calculator;
+    calculator.enter(entered);
+    calculator.click("Button1");
+
+    QCOMPARE(calculator.texts(kSingleFields), shown);
+    QCOMPARE(calculator.http.requests, QList<QUrl>{QUrl(QString::fromLatin1(kNoticeUrl))});
+    QCOMPARE(calculator.caption("Label11"), QStringLiteral("欢迎使用"));
+    if (message.isEmpty()) {
+        QVERIFY(calculator.display.boxes.empty());
+    } else {
+        QCOMPARE(calculator.display.boxes.size(), size_t(1));
+        QCOMPARE(QString::fromStdString(calculator.display.boxes[0].text), message);
+        QVERIFY(calculator.display.boxes[0].owner == &calculator.form);
+    }
+}
+
+void TestCalculateCommand::moreThanTwoGivenAsks_data()
+{
+    QTest::addColumn<QString>("entered");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("shown");
+
+    // After a completed calculation every arc field holds a result.
+    const QString results = "523.599 517.638 1000.000 34.074 30.000 0.5236 522.028 6";
+    QTest::newRow("second click, answered No") << "" << int(MessageResult::No) << results;
+    QTest::newRow("second click, answered Yes") << "" << int(MessageResult::Yes) << "       6";
+    QTest::newRow("three typed, a negative among them")
+        << "hcedit=-500" << int(MessageResult::No) << "-500 517.638 1000.000 34.074 30.000 0.5236 522.028 6";
+}
+
+void TestCalculateCommand::moreThanTwoGivenAsks()
+{
+    QFETCH(QString, entered);
+    QFETCH(int, answer);
+    QFETCH(QString, shown);
+
+    Calculator calculator;
+    calculator.enter("bjedit=1000 jdedit=30 blhdedit=6");
+    calculator.click("Button1");
+    calculator.enter(entered);
+    calculator.http.notice = QStringLiteral("changed");
+    calculator.display.answers = {answer};
+    calculator.click("Button1");
+
+    QCOMPARE(calculator.display.boxes.size(), size_t(1));
+    const RecordingDisplay::Box& question = calculator.display.boxes[0];
+    QCOMPARE(question.owner, nullptr);
+    QCOMPARE(QString::fromStdString(question.text), QStringLiteral("只要两个条件就行，请先清0再计算，是否现在清0？"));
+    QCOMPARE(QString::fromStdString(question.caption), QStringLiteral("提示"));
+    QCOMPARE(question.flags, MessageFlags::YesNo);
+    QCOMPARE(calculator.texts(kSingleFields), shown);
+    // No notice fetched, nothing solved.
+    QCOMPARE(calculator.http.requests.size(), 1);
+    QCOMPARE(calculator.caption("Label11"), QStringLiteral("欢迎使用"));
+}
+
+void TestCalculateCommand::textThatIsNotANumber_data()
+{
+    QTest::addColumn<QString>("entered");
+    QTest::addColumn<QString>("report");
+
+    QTest::newRow("two decimal points in the glass thickness")
+        << "bjedit=1000 jdedit=30 blhdedit=6..5" << "'6..5' is not a valid floating point value.";
+    QTest::newRow("a lone space in the radius") << "bjedit=%20 jdedit=30" << "' ' is not a valid floating point value.";
+    QTest::newRow("a bad cut length, which never counts")
+        << "bjedit=1000 jdedit=30 xlledit=1.2.3" << "'1.2.3' is not a valid floating point value.";
+    QTest::newRow("a pasted letter") << "hcedit=abc bjedit=1000" << "'abc' is not a valid floating point value.";
+    QTest::newRow("a pasted number beyond the double range") << "hcedit=1e500 bjedit=1000" << "Floating point overflow.";
+}
+
+void TestCalculateCommand::textThatIsNotANumber()
+{
+    QFETCH(QString, entered);
+    QFETCH(QString, report);
+
+    Calculator calculator;
+    calculator.enter(entered);
+    const QString before = calculator.texts(kSingleFields);
+    calculator.click("Button1");
+
+    QCOMPARE(calculator.display.boxes.size(), size_t(1));
+    const RecordingDisplay::Box& box = calculator.display.boxes[0];
+    QCOMPARE(QString::fromStdString(box.text), report);
+    QCOMPARE(QString::fromStdString(box.caption), QString::fromUtf8(kApplicationTitle));
+    QCOMPARE(box.flags, MessageFlags::Stop);
+    QCOMPARE(box.owner, nullptr);
+    QCOMPARE(calculator.texts(kSingleFields), before);
+    QVERIFY(calculator.http.requests.isEmpty());
+}
+
+void TestCalculateCommand::solverErrors_data()
+{
+    QTest::addColumn<QString>("entered");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<bool>("windowBox");
+
+    QTest::newRow("chord longer than the arc") << "hcedit=1000 xcedit=1100" << "计算错误，请重输！"
+                                               << int(MessageFlags::Information) << true;
+    QTest::newRow("rise with 720 degrees") << "ggedit=100 jdedit=720" << "Floating point division by zero."
+                                           << int(MessageFlags::Stop) << false;
+    QTest::newRow("chord longer than the diameter") << "xcedit=2500 bjedit=1000" << "Invalid floating point operation."
+                                                    << int(MessageFlags::Stop) << false;
+}
+
+// The solver's errors end the command after the notice was refreshed and
+// before any field is written; the next calculation works as usual.
+void TestCalculateCommand::solverErrors()
+{
+    QFETCH(QString, entered);
+    QFETCH(QString, text);
+    QFETCH(int, flags);
+    QFETCH(bool, windowBox);
+
+    Calculator calculator;
+    calculator.enter(entered);
+    const QString before = calculator.texts(kSingleFields);
+    calculator.click("Button1");
+
+    QCOMPARE(calculator.display.boxes.size(), size_t(1));
+    const RecordingDisplay::Box& box = calculator.display.boxes[0];
+    QCOMPARE(QString::fromStdString(box.text), text);
+    QCOMPARE(box.flags, flags);
+    QCOMPARE(box.owner == &calculator.form, windowBox);
+    QCOMPARE(calculator.texts(kSingleFields), before);
+    QCOMPARE(calculator.caption("Label11"), QStringLiteral("欢迎使用"));
+
+    calculator.click("Button2");
+    calculator.enter("bjedit=1000 jdedit=30 blhdedit=6");
+    calculator.click("Button1");
+    QCOMPARE(calculator.texts(kSingleFields), QString("523.599 517.638 1000.000 34.074 30.000 0.5236 522.028 6"));
+}
+
+void TestCalculateCommand::noticeLine_data()
+{
+    QTest::addColumn<std::optional<QString>>("notice");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("a notice") << std::optional<QString>("新品上市") << "新品上市";
+    QTest::newRow("markup shows as it stands") << std::optional<QString>("<b>x</b><img src=a.png>") << "<b>x</b><img src=a.png>";
+    QTest::newRow("an empty notice empties the line") << std::optional<QString>("") << "";
+    QTest::newRow("a failed fetch keeps the line") << std::optional<QString>() << "上次的公告";
+}
+
+void TestCalculateCommand::noticeLine()
+{
+    QFETCH(std::optional<QString>, notice);
+    QFETCH(QString, shown);
+
+    Calculator calculator;
+    auto* line = calculator.form.findChild<QLabel*>("Label11");
+    line->setText(QStringLiteral("上次的公告"));
+    calculator.http.notice = notice;
+    calculator.enter("bjedit=1000 jdedit=30");
+    calculator.click("Button1");
+
+    QCOMPARE(line->text(), shown);
+    QCOMPARE(line->textFormat(), Qt::PlainText);
+    QCOMPARE(calculator.field("hcedit")->text(), QStringLiteral("523.599"));
+}
+
+void TestCalculateCommand::piecePanel_data()
+{
+    QTest::addColumn<QString>("checkBox");
+    QTest::addColumn<QString>("entered");
+    QTest::addColumn<QString>("panel");  // ltEdit blhdedit2 hcedit2 xcedit2 bjedit2 ggedit2 xlledit2
+    QTest::addColumn<QString>("glass");  // blhdedit afterwards
+
+    QTest::newRow("inner piece") << "CheckBox1" << "bjedit=1000 jdedit=30 blhdedit=6 ltEdit=12 blhdedit2=5"
+                                 << "12 5 514.174 508.321 982.000 33.461 512.865" << "6";
+    QTest::newRow("outer piece") << "CheckBox2" << "bjedit=1000 jdedit=30 blhdedit=6 ltEdit=12 blhdedit2=5"
+                                 << "12 5 533.024 526.956 1018.000 34.688 531.715" << "6";
+    QTest::newRow("empty thicknesses become 0") << "CheckBox1" << "bjedit=1000 jdedit=30"
+                                                << "0 0 523.599 517.638 1000.000 34.074 0.000" << "0";
+    // 28.648 degrees as shown, not the half radian computed: the arc is not 506.000.
+    QTest::newRow("the angle as shown, to three decimals") << "CheckBox2" << "hcedit=500 bjedit=1000 ltEdit=12"
+                                                           << "12 0 506.002 500.748 1012.000 31.461 0.000" << "0";
+    QTest::newRow("spacer and glass use up the radius") << "CheckBox1" << "bjedit=18 jdedit=30 blhdedit=6 ltEdit=12"
+                                                        << "12 0 0.000 0.000 0.000 0.000 0.000" << "6";
+}
+
+void TestCalculateCommand::piecePanel()
+{
+    QFETCH(QString, checkBox);
+    QFETCH(QString, entered);
+    QFETCH(QString, panel);
+    QFETCH(QString, glass);
+
+    Calculator calculator;
+    calculator.click(checkBox);
+    calculator.enter(entered);
+    calculator.click("Button1");
+
+    QCOMPARE(calculator.texts(kPieceFields), panel);
+    QCOMPARE(calculator.field("blhdedit")->text(), glass);
+    // A piece that the spacer and glass use up is too few for the solver.
+    for (const auto& box : calculator.display.boxes)
+        QCOMPARE(QString::fromStdString(box.text), QStringLiteral("已知项不够，请重输！"));
+}
+
+void TestCalculateCommand::switchingPieceModes()
+{
+    Calculator calculator;
+    auto* inner = calculator.form.findChild<QCheckBox*>("CheckBox1");
+    auto* outer = calculator.form.findChild<QCheckBox*>("CheckBox2");
+    auto* panel = calculator.form.findChild<QGroupBox*>("nwpGroupBox");
+    const auto captions = [&] {
+        return QStringList{calculator.caption("GroupBox1"), calculator.caption("nwpGroupBox"), calculator.caption("Label9"),
+                           calculator.caption("Label18"), calculator.caption("Label19")}
+            .join(' ');
+    };
+    const int singleHeight = calculator.form.height();
+
+    calculator.click("CheckBox1");
+    QVERIFY(inner->isChecked() && !outer->isChecked() && panel->isVisible());
+    QCOMPARE(captions(), QString("外片 内片 外片下料量 内片玻璃厚度 内片下料量"));
+    QCOMPARE(calculator.form.height(), singleHeight + 114);
+
+    calculator.click("CheckBox2");
+    QVERIFY(!inner->isChecked() && outer->isChecked() && panel->isVisible());
+    QCOMPARE(captions(), QString("内片 外片 内片下料量 外片玻璃厚度 外片下料量"));
+    QCOMPARE(calculator.form.height(), singleHeight + 114);
+
+    calculator.click("CheckBox1");
+    QVERIFY(inner->isChecked() && !outer->isChecked());
+    QCOMPARE(captions(), QString("外片 内片 外片下料量 内片玻璃厚度 内片下料量"));
+
+    calculator.click("CheckBox1");
+    QVERIFY(!inner->isChecked() && !outer->isChecked() && !panel->isVisible());
+    QCOMPARE(captions(), QString("单片 内片 下料量 内片玻璃厚度 内片下料量"));
+    QCOMPARE(calculator.form.height(), singleHeight);
+
+    // In single mode the command leaves the hidden panel's fields alone.
+    calculator.field("hcedit2")->setText("7");
+    calculator.enter("bjedit=1000 jdedit=30");
+    calculator.click("Button1");
+    QCOMPARE(calculator.field("hcedit2")->text(), QStringLiteral("7"));
+}
+
+void TestCalculateCommand::clearInAPieceMode()
+{
+    Calculator calculator;
+    calculator.click("CheckBox2");
+    calculator.enter("bjedit=1000 jdedit=30 blhdedit=6 ltEdit=12 blhdedit2=5");
+    calculator.click("Button1");
+    calculator.click("Button2");
+
+    QCOMPARE(calculator.texts(kSingleFields), QString("       6"));
+    QCOMPARE(calculator.texts(kPieceFields), QString("12 5     "));
+    QVERIFY(calculator.form.findChild<QCheckBox*>("CheckBox2")->isChecked());
+    QVERIFY(calculator.form.findChild<QGroupBox*>("nwpGroupBox")->isVisible());
+    QCOMPARE(calculator.caption("GroupBox1"), QStringLiteral("内片"));
+}
+
+// While the notice is being fetched the window takes no clicks or keys: they
+// wait in the queue and arrive once the command has ended.
+void TestCalculateCommand::noInputDuringTheNoticeFetch()
+{
+    ScriptedHttpServer server;
+    server.addReply({"HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok", true, 400});
+    RecordingDisplay display;
+    TApplication application{display};
+    RecordingLinkOpener links;
+    LocalNoticeClient http(server.url());
+    TForm1 form{application, links, http};
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    auto* radius = form.findChild<QLineEdit*>("bjedit");
+    auto* angle = form.findChild<QLineEdit*>("jdedit");
+    auto* arc = form.findChild<QLineEdit*>("hcedit");
+    QTest::keyClicks(radius, "1000");
+    QTest::keyClicks(angle, "30");
+    angle->setFocus();
+    auto* clear = form.findChild<QPushButton*>("Button2");
+    int clears = 0;
+    connect(clear, &QPushButton::clicked, [&] { ++clears; });
+
+    QWindow* handle = form.windowHandle();
+    const QPointF clearCentre = clear->mapTo(&form, clear->rect().center());
+    using Input = QWindowSystemInterface;
+    QTimer::singleShot(100, [&] {
+        Input::handleKeyEvent<Input::AsynchronousDelivery>(handle, QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, "5");
+        Input::handleKeyEvent<Input::AsynchronousDelivery>(handle, QEvent::KeyRelease, Qt::Key_5, Qt::NoModifier, "5");
+        Input::handleMouseEvent<Input::AsynchronousDelivery>(handle, clearCentre, handle->mapToGlobal(clearCentre),
+                                                             Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress);
+        Input::handleMouseEvent<Input::AsynchronousDelivery>(handle, clearCentre, handle->mapToGlobal(clearCentre),
+                                                             Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease);
+    });
+    int clearsDuringFetch = -1;
+    QString angleDuringFetch;
+    QTimer::singleShot(300, [&] {
+        clearsDuringFetch = clears;
+        angleDuringFetch = angle->text();
+    });
+
+    QTest::mouseClick(form.findChild<QPushButton*>("Button1"), Qt::LeftButton);
+
+    QCOMPARE(clearsDuringFetch, 0);
+    QCOMPARE(angleDuringFetch, QStringLiteral("30"));
+    QCOMPARE(arc->text(), QStringLiteral("523.599"));
+    QCOMPARE(form.findChild<QLabel*>("Label11")->text(), QStringLiteral("ok"));
+    // Held back, not lost.
+    QTRY_COMPARE(clears, 1);
+    QCOMPARE(arc->text(), QString());
+}
+
+QTEST_MAIN(TestCalculateCommand)
+#include "test_calculate_command.moc"
