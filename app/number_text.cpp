@@ -113,7 +113,10 @@ int DecimalsOfPattern(const std::string& pattern)
 
 std::string ZeroText(char separator, int decimals)
 {
-    return "0" + std::string(1, separator) + std::string(decimals, '0');
+    std::string text = "0";
+    text += separator;
+    text.append(static_cast<std::size_t>(decimals), '0');
+    return text;
 }
 
 // The digit at `index` of 0.<digits>, "0" beyond either end.

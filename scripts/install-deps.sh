@@ -10,7 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-wqy-microhei fontconfig
   xvfb xauth
-  imagemagick
+  imagemagick xdotool
 )
 
 missing=()
