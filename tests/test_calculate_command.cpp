@@ -187,7 +187,7 @@ void TestCalculateCommand::moreThanTwoGivenAsks()
     calculator.click("Button1");
     calculator.enter(entered);
     calculator.http.notice = QStringLiteral("changed");
-    calculator.display.answers = {answer};
+    calculator.display.answers.Script({answer});
     calculator.click("Button1");
 
     QCOMPARE(calculator.display.boxes.size(), size_t(1));

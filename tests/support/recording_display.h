@@ -2,6 +2,7 @@
 
 #include "app/message_box.h"
 #include "app/message_box_display.h"
+#include "support/scripted_answers.h"
 
 #include <string>
 #include <vector>
@@ -23,13 +24,9 @@ public:
     int Show(QWidget* owner, const std::string& text, const std::string& caption, int flags) override
     {
         boxes.push_back({owner, text, caption, flags});
-        if (answers.empty())
-            return MessageResult::Ok;
-        const int answer = answers.front();
-        answers.erase(answers.begin());
-        return answer;
+        return answers.Next();
     }
 
     std::vector<Box> boxes;
-    std::vector<int> answers;
+    ScriptedAnswers answers;
 };

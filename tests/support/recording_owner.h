@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/message_box.h"
+#include "support/scripted_answers.h"
 
 #include <string>
 #include <vector>
@@ -18,13 +19,9 @@ public:
     int MessageBox(const std::string& text, const std::string& caption, int flags) override
     {
         boxes.push_back({text, caption, flags});
-        if (answers.empty())
-            return MessageResult::Ok;
-        const int answer = answers.front();
-        answers.erase(answers.begin());
-        return answer;
+        return answers.Next();
     }
 
     std::vector<Box> boxes;
-    std::vector<int> answers;
+    ScriptedAnswers answers;
 };
