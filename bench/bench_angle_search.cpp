@@ -3,6 +3,7 @@
 #include "app/message_box.h"
 #include "core/angle_search.h"
 #include "core/bend_solver.h"
+#include "support/stepwise_angle_scan.h"
 
 #include <benchmark/benchmark.h>
 

@@ -185,23 +185,6 @@ double BisectRoot(F f, double lo, double hi, bool positiveBelow)
 
 } // namespace
 
-AngleSearchResult ScanAngleStepwise(AngleSearchKind kind, double hc, double other)
-{
-    const SearchSteps steps = StepsOf(kind);
-    AngleSearchResult result;
-    double hd = kStartAngle;
-    while (kAngleLimit > hd) {
-        ++result.residuals;
-        if (steps.tolerance > std::fabs(SignedResidual(kind, hc, other, hd))) {
-            result.found = true;
-            break;
-        }
-        hd = NextAngle(hd, steps.step);
-    }
-    result.angle = hd;
-    return result;
-}
-
 AngleSearchResult ScanAngle(AngleSearchKind kind, double hc, double other)
 {
     const SearchSteps steps = StepsOf(kind);

@@ -17,12 +17,9 @@ struct AngleSearchResult {
     long long residuals = 0; // how many residuals the scan evaluated
 };
 
-// The scan step by step, every residual evaluated.
-AngleSearchResult ScanAngleStepwise(AngleSearchKind kind, double hc, double other);
-
-// The same scan with the same result bit for bit, but it evaluates only the
-// steps that a bound on the residual's slope cannot rule out, and walks the
-// step sequence in closed form within each binade.
+// The scan, with the result of evaluating every step bit for bit, but it
+// evaluates only the steps that a bound on the residual's slope cannot rule
+// out, and walks the step sequence in closed form within each binade.
 AngleSearchResult ScanAngle(AngleSearchKind kind, double hc, double other);
 
 // The smallest angle in (0, 6.29) at which the signed residual changes sign,

@@ -1,17 +1,25 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing the
-# calculator need, when any of them is missing. Uses sudo only when not root.
+# Installs the Debian 12 packages that building and running the calculator
+# need ("run"), or building and testing it as well ("test", the default),
+# when any of them is missing. Uses sudo only when not root.
 set -euo pipefail
+
+purpose="${1:-test}"
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-private-dev qt6-qpa-plugins libjpeg62-turbo
-  libbenchmark-dev
-  clang libclang-rt-14-dev
+  qt6-base-dev qt6-qpa-plugins libjpeg62-turbo
   fonts-wqy-microhei fontconfig
-  xvfb xauth
-  imagemagick xdotool
 )
+if [ "$purpose" = test ]; then
+  packages+=(
+    qt6-base-private-dev
+    libbenchmark-dev
+    clang libclang-rt-14-dev
+    xvfb xauth
+    imagemagick xdotool
+  )
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh run
 cmake --preset release
 cmake --build --preset release --target bent-glass-calculator
 exec build/release/ui/bent-glass-calculator

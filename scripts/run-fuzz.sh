@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the number-text fuzz target with clang (libFuzzer, ASan, UBSan) in
-# build/fuzz and runs it for a bounded time: the number of seconds given, 20
-# by default. The corpus it grows stays in build/fuzz/corpus for the next run.
+# Builds the fuzz targets with clang (libFuzzer, ASan, UBSan) in build/fuzz
+# and runs each of them for a bounded time: the number of seconds given, 20
+# by default. The corpora they grow stay in build/fuzz/corpus-* for the next
+# run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,6 +12,8 @@ compiler="$(command -v clang++-14 || command -v clang++)"
 
 cmake -S fuzz -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER="$compiler" > /dev/null
 cmake --build "$build"
-mkdir -p "$build/corpus"
-"$build/fuzz_number_text" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
-  -dict=fuzz/number_text.dict -artifact_prefix="$build/" "$build/corpus" fuzz/seeds
+for target in number_text http_response; do
+  mkdir -p "$build/corpus-$target"
+  "$build/fuzz_$target" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
+    -dict="fuzz/$target.dict" -artifact_prefix="$build/$target-" "$build/corpus-$target" "fuzz/${target}_seeds"
+done

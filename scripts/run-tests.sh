@@ -9,5 +9,5 @@ bash scripts/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
 cmake --workflow --preset dev
 # A short fuzz run of the number conversions (clang, libFuzzer, ASan, UBSan).
-bash scripts/run-fuzz.sh 20
+bash scripts/run-fuzz.sh 15
 cmake --workflow --preset asan

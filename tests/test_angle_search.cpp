@@ -1,6 +1,7 @@
 // The angle searches: where the scan stops and after how many residuals, the
 // fast scan against the step-by-step one, and the first sign change.
 #include "core/angle_search.h"
+#include "support/stepwise_angle_scan.h"
 
 #include <QtTest>
 

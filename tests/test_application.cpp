@@ -1,11 +1,11 @@
 // The application frame: start-up and its failure report, the normal end,
 // the message boxes, the title and the locale hook.
-#include "app/application.h"
+#include "app/qt/application.h"
 #include "app/application_title.h"
 #include "app/errors.h"
-#include "app/message_box_display.h"
+#include "app/qt/message_box_display.h"
 #include "support/fake_notice_fetcher.h"
-#include "support/recording_display.h"
+#include "support/recording_boxes.h"
 #include "support/recording_link_opener.h"
 #include "ui/calculator_window.h"
 
@@ -83,7 +83,7 @@ void TestApplication::startupFailure()
     QFETCH(QString, className);
     QFETCH(QString, shownMessage);
 
-    RecordingDisplay display;
+    RecordingBoxes display;
     TApplication application(display);
     QStringList steps;
     application.SetNumberSettingsReader([&steps] { steps << "number settings"; });
@@ -118,7 +118,7 @@ void TestApplication::normalEnd()
 {
     QFETCH(QString, ending);
 
-    RecordingDisplay display;
+    RecordingBoxes display;
     TApplication application(display);
     RecordingLinkOpener links;
     FakeNoticeFetcher http;
@@ -190,7 +190,7 @@ void TestApplication::title()
 
 void TestApplication::localeChangeRereadsNumberSettings()
 {
-    RecordingDisplay display;
+    RecordingBoxes display;
     TApplication application(display);
     int reads = 0;
     application.SetNumberSettingsReader([&reads] { ++reads; });

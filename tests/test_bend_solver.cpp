@@ -2,7 +2,7 @@
 // mended arcs, the too-few path and the floating-point faults.
 #include "app/errors.h"
 #include "core/bend_solver.h"
-#include "support/recording_owner.h"
+#include "support/recording_boxes.h"
 
 #include <QtTest>
 
@@ -131,7 +131,7 @@ void TestBendSolver::completesTheArc()
     QFETCH(BendValues, given);
     QFETCH(QString, shown);
 
-    RecordingOwner owner;
+    RecordingBoxes owner;
     BendValues v = given;
     SolveBend(v, owner);
     QCOMPARE(Shown(v), shown);
@@ -153,7 +153,7 @@ void TestBendSolver::tooFewKnown()
 {
     QFETCH(BendValues, given);
 
-    RecordingOwner owner;
+    RecordingBoxes owner;
     BendValues v = given;
     SolveBend(v, owner);
     QVERIFY(SameBits(v, given));
@@ -179,7 +179,7 @@ void TestBendSolver::noArcForTheSearch()
 {
     QFETCH(BendValues, given);
 
-    RecordingOwner owner;
+    RecordingBoxes owner;
     BendValues v = given;
     QVERIFY_THROWS_EXCEPTION(EAbort, SolveBend(v, owner));
     QCOMPARE(owner.boxes.size(), size_t(1));
@@ -225,7 +225,7 @@ void TestBendSolver::floatingPointFaults()
     QFETCH(QString, error);
     QFETCH(BendValues, after);
 
-    RecordingOwner owner;
+    RecordingBoxes owner;
     BendValues v = given;
     QString raised;
     try {
@@ -258,7 +258,7 @@ void TestBendSolver::givenQuantitiesAgreeWithResult()
 {
     QFETCH(BendValues, given);
 
-    RecordingOwner owner;
+    RecordingBoxes owner;
     BendValues v = given;
     SolveBend(v, owner);
     const double theta = v.hc / v.bj;
@@ -273,7 +273,7 @@ void TestBendSolver::givenQuantitiesAgreeWithResult()
 // Half the arc over the radius is 2^63: the sine cannot be reduced and is 0.
 void TestBendSolver::unreducibleSineGivesZero()
 {
-    RecordingOwner owner;
+    RecordingBoxes owner;
     BendValues v = Record(0x1p64, 0, 1, 0, 0, 0);
     SolveBend(v, owner);
     QCOMPARE(v.xc, 0.0);
@@ -283,7 +283,7 @@ void TestBendSolver::unreducibleSineGivesZero()
 
 void TestBendSolver::thicknessZeroKeepsCutLength()
 {
-    RecordingOwner owner;
+    RecordingBoxes owner;
     BendValues v = Record(0, 0, 1000, 0, 30, 0, 522.028, 0);
     SolveBend(v, owner);
     QCOMPARE(v.xll, 522.028);
@@ -295,7 +295,7 @@ void TestBendSolver::thicknessZeroKeepsCutLength()
 
 void TestBendSolver::flagsLeftByTheCallerAreNoError()
 {
-    RecordingOwner owner;
+    RecordingBoxes owner;
     BendValues v = Record(500, 0, 1000, 0, 0, 0, 0, 6);
     std::feraiseexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
     SolveBend(v, owner);
@@ -304,7 +304,7 @@ void TestBendSolver::flagsLeftByTheCallerAreNoError()
 
 void TestBendSolver::goodInputAfterAFault()
 {
-    RecordingOwner owner;
+    RecordingBoxes owner;
     BendValues v = Record(0, 0, 0, 100, 720, 0);
     QVERIFY_THROWS_EXCEPTION(EZeroDivide, SolveBend(v, owner));
     v = Record(0, 0, 1000, 0, 30, 0, 0, 6);

@@ -1,15 +1,7 @@
 // The calculator window as a user meets it: its controls, the numeric key
 // filter, the clear command, the links, the error guard and the command bar.
-#include "app/application.h"
-#include "app/application_title.h"
 #include "app/errors.h"
-#include "support/fake_notice_fetcher.h"
-#include "support/recording_display.h"
-#include "support/recording_link_opener.h"
-#include "ui/calculator_window.h"
-
-#include <QtTest>
-#include <QtWidgets>
+#include "support/calculator_fixture.h"
 
 #include <functional>
 #include <stdexcept>
@@ -19,38 +11,6 @@ namespace {
 const QStringList kAllFields = {"hcedit",  "xcedit",   "bjedit",  "ggedit",   "jdedit",  "hdedit",
                                 "xlledit", "blhdedit", "hcedit2", "xcedit2",  "bjedit2", "ggedit2",
                                 "xlledit2", "blhdedit2", "ltEdit"};
-
-// One calculator window with recorded boxes and links.
-struct Window {
-    RecordingDisplay display;
-    TApplication application{display};
-    RecordingLinkOpener links;
-    FakeNoticeFetcher http;
-    TForm1 form{application, links, http};
-
-    template <class Control = QWidget>
-    Control* control(const QString& name)
-    {
-        auto* found = form.findChild<Control*>(name);
-        if (found == nullptr)
-            qFatal("no control %s", qPrintable(name));
-        return found;
-    }
-
-    QLineEdit* field(const QString& name) { return control<QLineEdit>(name); }
-
-    // The number of "请输入数字" refusals shown, all of them checked to be the
-    // window's own box.
-    int refusals() const
-    {
-        for (const auto& box : display.boxes) {
-            if (box.owner != &form || box.text != "请输入数字" || box.caption != "输入错误" ||
-                box.flags != MessageFlags::Information)
-                return -1;
-        }
-        return static_cast<int>(display.boxes.size());
-    }
-};
 
 using Throw = std::function<void()>;
 
@@ -110,7 +70,8 @@ void TestCalculatorWindow::controls_data()
     };
     others({"GroupBox1", "nwpGroupBox"}, "QGroupBox", "TForm1");
     others({"Panel2"}, "QFrame", "TForm1");
-    others({"Label8", "Label13", "Image1", "Image2", "Image3"}, "QLabel", "TForm1");
+    others({"Label8", "Label13", "Image3"}, "QLabel", "TForm1");
+    others({"Image1", "Image2"}, "ClickablePicture", "TForm1");
     others({"Label9"}, "QLabel", "GroupBox1");
     others({"Label18", "Label19", "Label20"}, "QLabel", "nwpGroupBox");
     others({"Label7", "Label11"}, "QLabel", "Panel2");
@@ -125,7 +86,7 @@ void TestCalculatorWindow::controls()
     QFETCH(QString, parent);
     QFETCH(bool, readOnly);
 
-    Window window;
+    CalculatorFixture window;
     QCOMPARE(window.form.objectName(), QString("TForm1"));
     const auto matches = window.form.findChildren<QWidget*>(name);
     QCOMPARE(matches.size(), 1);
@@ -171,10 +132,10 @@ void TestCalculatorWindow::typedKeys()
     QFETCH(QString, shown);
     QFETCH(int, refusals);
 
-    Window window;
-    QTest::keyClicks(window.field(field), typed);
-    QCOMPARE(window.field(field)->text(), shown);
-    QCOMPARE(window.refusals(), refusals);
+    CalculatorFixture window;
+    QTest::keyClicks(window.Field(field), typed);
+    QCOMPARE(window.Field(field)->text(), shown);
+    QCOMPARE(window.Refusals(), refusals);
 }
 
 void TestCalculatorWindow::keysAsDelivered_data()
@@ -213,12 +174,12 @@ void TestCalculatorWindow::keysAsDelivered()
     QFETCH(QString, shown);
     QFETCH(int, refusals);
 
-    Window window;
-    QLineEdit* field = window.field("hcedit");
+    CalculatorFixture window;
+    QLineEdit* field = window.Field("hcedit");
     field->setText("12");
     QTest::sendKeyEvent(QTest::Click, field, Qt::Key(key), text, Qt::KeyboardModifiers(modifiers));
     QCOMPARE(field->text(), shown);
-    QCOMPARE(window.refusals(), refusals);
+    QCOMPARE(window.Refusals(), refusals);
 }
 
 void TestCalculatorWindow::inputMethodText_data()
@@ -240,23 +201,23 @@ void TestCalculatorWindow::inputMethodText()
     QFETCH(QString, shown);
     QFETCH(int, refusals);
 
-    Window window;
-    QLineEdit* field = window.field("bjedit");
+    CalculatorFixture window;
+    QLineEdit* field = window.Field("bjedit");
     QInputMethodEvent event;
     event.setCommitString(committed);
     QCoreApplication::sendEvent(field, &event);
     QCOMPARE(field->text(), shown);
-    QCOMPARE(window.refusals(), refusals);
+    QCOMPARE(window.Refusals(), refusals);
 }
 
 void TestCalculatorWindow::pasteIsNotFiltered()
 {
-    Window window;
-    QLineEdit* field = window.field("xcedit");
+    CalculatorFixture window;
+    QLineEdit* field = window.Field("xcedit");
     QGuiApplication::clipboard()->setText("-1,5e3");
     QTest::keyClick(field, Qt::Key_Insert, Qt::ShiftModifier);
     QCOMPARE(field->text(), QString("-1,5e3"));
-    QCOMPARE(window.refusals(), 0);
+    QCOMPARE(window.Refusals(), 0);
 }
 
 void TestCalculatorWindow::clearCommand_data()
@@ -275,31 +236,31 @@ void TestCalculatorWindow::clearCommand()
     QFETCH(QString, field);
     QFETCH(bool, cleared);
 
-    Window window;
+    CalculatorFixture window;
     for (const QString& name : kAllFields)
-        window.field(name)->setText("12.5");
-    window.control<QCheckBox>("CheckBox2")->setChecked(true);
-    window.control("nwpGroupBox")->setVisible(true);
-    window.control<QLabel>("Label11")->setText("notice");
+        window.Field(name)->setText("12.5");
+    window.Find<QCheckBox>("CheckBox2")->setChecked(true);
+    window.Find("nwpGroupBox")->setVisible(true);
+    window.Find<QLabel>("Label11")->setText("notice");
 
-    QTest::mouseClick(window.control("Button2"), Qt::LeftButton);
-    QCOMPARE(window.field(field)->text(), cleared ? QString() : QString("12.5"));
-    QVERIFY(window.control<QCheckBox>("CheckBox2")->isChecked());
-    QVERIFY(!window.control("nwpGroupBox")->isHidden());
-    QCOMPARE(window.control<QLabel>("Label11")->text(), QString("notice"));
+    QTest::mouseClick(window.Find("Button2"), Qt::LeftButton);
+    QCOMPARE(window.Field(field)->text(), cleared ? QString() : QString("12.5"));
+    QVERIFY(window.Find<QCheckBox>("CheckBox2")->isChecked());
+    QVERIFY(!window.Find("nwpGroupBox")->isHidden());
+    QCOMPARE(window.Find<QLabel>("Label11")->text(), QString("notice"));
     QVERIFY(window.display.boxes.empty());
 }
 
 void TestCalculatorWindow::clearCommandOrder()
 {
-    Window window;
+    CalculatorFixture window;
     QStringList order;
     for (const QString& name : kAllFields) {
-        QLineEdit* field = window.field(name);
+        QLineEdit* field = window.Field(name);
         field->setText("1");
         QObject::connect(field, &QLineEdit::textChanged, [&order, name] { order << name; });
     }
-    QTest::mouseClick(window.control("Button2"), Qt::LeftButton);
+    QTest::mouseClick(window.Find("Button2"), Qt::LeftButton);
     QCOMPARE(order, QStringList({"hcedit", "xcedit", "bjedit", "ggedit", "jdedit", "hdedit", "xlledit", "hcedit2",
                                  "xcedit2", "bjedit2", "ggedit2", "xlledit2"}));
 }
@@ -319,10 +280,10 @@ void TestCalculatorWindow::links()
     QFETCH(QString, picture);
     QFETCH(QString, shape);
 
-    Window window;
-    QTest::mouseClick(window.control(picture), Qt::LeftButton);
-    QTest::mouseClick(window.control(picture), Qt::LeftButton);
-    QTest::mouseClick(window.control(picture), Qt::RightButton);
+    CalculatorFixture window;
+    QTest::mouseClick(window.Find(picture), Qt::LeftButton);
+    QTest::mouseClick(window.Find(picture), Qt::LeftButton);
+    QTest::mouseClick(window.Find(picture), Qt::RightButton);
     QCOMPARE(window.links.links.size(), size_t(2));
     QCOMPARE(window.links.links[0], window.links.links[1]);
     QVERIFY(QRegularExpression(shape).match(QString::fromStdString(window.links.links[0])).hasMatch());
@@ -388,10 +349,10 @@ void TestCalculatorWindow::guardReportsEscapedErrors()
     QFETCH(QString, caption);
     QFETCH(int, flags);
 
-    Window window;
+    CalculatorFixture window;
     window.application.SetTitle(kApplicationTitle);
     window.links.onOpen = error;
-    QTest::mouseClick(window.control("Image2"), Qt::LeftButton);
+    QTest::mouseClick(window.Find("Image2"), Qt::LeftButton);
 
     if (caption.isEmpty()) {
         QVERIFY(window.display.boxes.empty());
@@ -410,9 +371,9 @@ void TestCalculatorWindow::guardReportsEscapedErrors()
 
     // The program goes on: the next event is handled as usual.
     window.display.boxes.clear();
-    QTest::keyClicks(window.field("hcedit"), "5-");
-    QCOMPARE(window.field("hcedit")->text(), QString("5"));
-    QCOMPARE(window.refusals(), 1);
+    QTest::keyClicks(window.Field("hcedit"), "5-");
+    QCOMPARE(window.Field("hcedit")->text(), QString("5"));
+    QCOMPARE(window.Refusals(), 1);
 }
 
 void TestCalculatorWindow::commandBarFollowsBottomEdge_data()
@@ -430,13 +391,13 @@ void TestCalculatorWindow::commandBarFollowsBottomEdge()
     QFETCH(int, outerHeight);
     QFETCH(int, width);
 
-    Window window;
+    CalculatorFixture window;
     window.form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window.form));
-    QWidget* bar = window.control("Panel2");
+    QWidget* bar = window.Find("Panel2");
     const QRect startBar = bar->geometry();
-    const QRect group = window.control("GroupBox1")->geometry();
-    const QRect panel = window.control("nwpGroupBox")->geometry();
+    const QRect group = window.Find("GroupBox1")->geometry();
+    const QRect panel = window.Find("nwpGroupBox")->geometry();
     QCOMPARE(startBar.bottom(), window.form.height() - 1);
 
     window.form.SetHeight(outerHeight);
@@ -444,8 +405,8 @@ void TestCalculatorWindow::commandBarFollowsBottomEdge()
     QCoreApplication::processEvents();
 
     QCOMPARE(bar->geometry(), QRect(0, window.form.height() - startBar.height(), width, startBar.height()));
-    QCOMPARE(window.control("GroupBox1")->geometry(), group);
-    QCOMPARE(window.control("nwpGroupBox")->geometry(), panel);
+    QCOMPARE(window.Find("GroupBox1")->geometry(), group);
+    QCOMPARE(window.Find("nwpGroupBox")->geometry(), panel);
     // Shown in full, the piece panel sits between the single piece and the
     // command bar; hidden again, the window is back at its start height.
     if (outerHeight == 446)
@@ -472,15 +433,15 @@ void TestCalculatorWindow::tabOrder()
     QFETCH(bool, panelShown);
     QFETCH(QStringList, order);
 
-    Window window;
-    window.control("nwpGroupBox")->setVisible(panelShown);
+    CalculatorFixture window;
+    window.Find("nwpGroupBox")->setVisible(panelShown);
     window.form.SetHeight(panelShown ? 446 : 332);
     window.form.show();
     QApplication::setActiveWindow(&window.form);
     QVERIFY(QTest::qWaitForWindowActive(&window.form));
     // The window opens with the keyboard on the first command.
     QCOMPARE(QApplication::focusWidget()->objectName(), QString("Button1"));
-    window.control(order.front())->setFocus(Qt::TabFocusReason);
+    window.Find(order.front())->setFocus(Qt::TabFocusReason);
 
     QStringList visited = {QApplication::focusWidget()->objectName()};
     for (qsizetype step = 1; step < order.size(); ++step) {
@@ -514,14 +475,14 @@ void TestCalculatorWindow::pictures()
     QFETCH(QSize, size);
     QFETCH(bool, transparent);
 
-    Window window;
+    CalculatorFixture window;
     QImageReader reader(resource);
     QCOMPARE(reader.format(), format);
     const QImage image = reader.read();
     QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
     QCOMPARE(image.size(), size);
     QCOMPARE(image.hasAlphaChannel(), transparent);
-    QCOMPARE(window.control<QLabel>(picture)->pixmap().size(), size);
+    QCOMPARE(window.Find<QLabel>(picture)->pixmap().size(), size);
 }
 
 QTEST_MAIN(TestCalculatorWindow)

@@ -1,12 +1,12 @@
 // The calculate command: read the single-piece fields, apply the two-input
 // rule, refresh the notice line, solve, write the results back, and in a
 // piece mode compute the second pane of the unit.
-#include "app/application.h"
+#include "app/qt/application.h"
 #include "app/errors.h"
 #include "app/fp_environment.h"
 #include "app/number_text.h"
 #include "ui/calculator_window.h"
-#include "ui/notice_client.h"
+#include "notice/notice_client.h"
 #include "ui_calculator_window.h"
 
 #include <QUrl>

@@ -1,14 +1,14 @@
 #include "ui/calculator_window.h"
 
-#include "app/application.h"
-#include "app/message_box_display.h"
+#include "app/qt/application.h"
+#include "app/qt/message_box_display.h"
+#include "ui/clickable_picture.h"
 #include "ui/typed_text.h"
 #include "ui_calculator_window.h"
 
 #include <QFont>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QResizeEvent>
 
 #include <limits>
@@ -94,10 +94,12 @@ void TForm1::WireEvents()
         field->installEventFilter(this);
     }
 
-    pictureClicks_.insert(ui->Image1, &TForm1::Image1Click);
-    pictureClicks_.insert(ui->Image2, &TForm1::Image2Click);
-    ui->Image1->installEventFilter(this);
-    ui->Image2->installEventFilter(this);
+    const std::pair<ClickablePicture*, NotifyOperation> pictures[] = {
+        {ui->Image1, &TForm1::Image1Click},
+        {ui->Image2, &TForm1::Image2Click},
+    };
+    for (const auto& [picture, operation] : pictures)
+        connect(picture, &ClickablePicture::clicked, this, [this, picture, operation] { RunGuarded(operation, picture); });
 }
 
 int TForm1::MessageBox(const std::string& text, const std::string& caption, int flags)
@@ -126,8 +128,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
             return FilterKeyPress(watched, *keyPress, static_cast<QKeyEvent*>(event));
         if (event->type() == QEvent::InputMethod)
             FilterInputMethod(watched, *keyPress, static_cast<QInputMethodEvent*>(event));
-    } else if (pictureClicks_.contains(watched)) {
-        return HandlePictureClick(watched, event);
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -177,30 +177,4 @@ void TForm1::FilterInputMethod(QObject* field, KeyPressOperation keyPress, QInpu
     const QString kept = FilterTypedText(field, keyPress, committed);
     if (kept != committed)
         event->setCommitString(kept, event->replacementStart(), event->replacementLength());
-}
-
-bool TForm1::HandlePictureClick(QObject* picture, QEvent* event)
-{
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
-            return false;
-        pressedPicture_ = picture;
-        return true;
-    case QEvent::MouseButtonRelease: {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() != Qt::LeftButton)
-            return false;
-        // A click is a press and a release on the same picture.
-        const bool clicked = pressedPicture_ == picture &&
-                             static_cast<QWidget*>(picture)->rect().contains(mouse->position().toPoint());
-        pressedPicture_ = nullptr;
-        if (clicked)
-            RunGuarded(pictureClicks_.value(picture), picture);
-        return true;
-    }
-    default:
-        return false;
-    }
 }

@@ -89,7 +89,6 @@ private:
     QString FilterTypedText(QObject* field, KeyPressOperation keyPress, const QString& typed);
     bool FilterKeyPress(QObject* field, KeyPressOperation keyPress, QKeyEvent* event);
     void FilterInputMethod(QObject* field, KeyPressOperation keyPress, QInputMethodEvent* event);
-    bool HandlePictureClick(QObject* picture, QEvent* event);
 
     TApplication& application_;
     LinkOpener& links_;
@@ -100,7 +99,5 @@ private:
     BendValues values_;
     std::unique_ptr<Ui::TForm1> ui;
     QHash<QObject*, KeyPressOperation> keyPressOperations_;
-    QHash<QObject*, NotifyOperation> pictureClicks_;
-    QObject* pressedPicture_ = nullptr;
     bool forwardingKey_ = false;
 };

@@ -1,9 +1,9 @@
 // The calculator program: the application frame around the calculator window.
-#include "app/application.h"
-#include "app/message_box_display.h"
+#include "app/qt/application.h"
+#include "app/qt/message_box_display.h"
 #include "ui/calculator_window.h"
 #include "ui/link_opener.h"
-#include "ui/notice_client.h"
+#include "notice/notice_client.h"
 
 #include <QApplication>
 

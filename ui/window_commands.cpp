@@ -1,5 +1,5 @@
 // The window's own commands: close and the two links.
-#include "app/application.h"
+#include "app/qt/application.h"
 #include "ui/calculator_window.h"
 #include "ui/link_opener.h"
 

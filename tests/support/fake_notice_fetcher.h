@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/notice_client.h"
+#include "notice/notice_client.h"
 
 #include <QList>
 #include <QUrl>

@@ -25,23 +25,23 @@ public:
 
     ScriptedHttpServer()
     {
-        QObject::connect(&server_, &QTcpServer::newConnection, [this] { acceptPending(); });
+        QObject::connect(&server_, &QTcpServer::newConnection, [this] { AcceptPending(); });
         server_.listen(QHostAddress::LocalHost);
     }
 
-    bool isListening() const { return server_.isListening(); }
-    quint16 port() const { return server_.serverPort(); }
-    QUrl url(const QString& path = QStringLiteral("/notice/calc.htm")) const
+    bool IsListening() const { return server_.isListening(); }
+    quint16 Port() const { return server_.serverPort(); }
+    QUrl Url(const QString& path = QStringLiteral("/notice/calc.htm")) const
     {
-        return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port()).arg(path));
+        return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(Port()).arg(path));
     }
 
-    void addReply(const Reply& reply) { replies_.append(reply); }
+    void AddReply(const Reply& reply) { replies_.append(reply); }
     // The request heads received, up to and including the empty line.
-    const QList<QByteArray>& requests() const { return requests_; }
+    const QList<QByteArray>& Requests() const { return requests_; }
 
 private:
-    void acceptPending()
+    void AcceptPending()
     {
         while (QTcpSocket* socket = server_.nextPendingConnection()) {
             const Reply reply = replies_.isEmpty() ? Reply{} : replies_.takeFirst();

@@ -1,4 +1,4 @@
-#include "app/launcher_show_state.h"
+#include "app/qt/launcher_show_state.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "app/message_box_display.h"
+#include "app/qt/message_box_display.h"
 
 #include "app/message_box.h"
 

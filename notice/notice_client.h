@@ -1,5 +1,7 @@
 #pragma once
 
+#include "notice/http_response_parser.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QUrl>
@@ -24,6 +26,13 @@ inline constexpr qsizetype kNoticeBodyLimit = 64 * 1024;
 inline constexpr qsizetype kNoticeLineLimit = 8 * 1024;
 // The whole header section of the response.
 inline constexpr qsizetype kNoticeHeaderLimit = 64 * 1024;
+
+inline constexpr HttpResponseParser::Limits kNoticeLimits{kNoticeLineLimit, kNoticeHeaderLimit, kNoticeBodyLimit};
+
+// The notice a response read to its end carries: its body read as GBK when
+// it is complete, has a success status and no content coding; nothing
+// otherwise.
+std::optional<QString> NoticeFromResponse(const HttpResponseParser& response);
 
 // Where the window gets its notice text from; tests give the window a fake.
 class NoticeFetcher {
@@ -51,8 +60,9 @@ public:
     std::optional<QString> Get(const QUrl& url) override;
 
 private:
-    std::optional<QByteArray> fetchBody(const QUrl& url);
-    QByteArray requestFor(const QUrl& url) const;
+    // Reads the whole response, and keeps the cookies it sets.
+    void Fetch(const QUrl& url, HttpResponseParser& response);
+    QByteArray RequestFor(const QUrl& url) const;
 
     std::chrono::milliseconds timeLimit_;
     // Cookies live in memory for the life of the client, which is the run.

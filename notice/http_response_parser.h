@@ -22,18 +22,18 @@ public:
     explicit HttpResponseParser(Limits limits);
 
     // Takes the next bytes from the connection.
-    void feed(QByteArrayView bytes);
+    void Feed(QByteArrayView bytes);
     // The server closed the connection: ends a body that runs to the close,
     // fails a response that is still incomplete.
-    void connectionClosed();
+    void ConnectionClosed();
 
-    State state() const { return state_; }
+    State CurrentState() const { return state_; }
     // Valid once the header section of the final response has been read.
-    bool headerSectionRead() const { return headerSectionRead_; }
-    int statusCode() const { return statusCode_; }
+    bool HeaderSectionRead() const { return headerSectionRead_; }
+    int StatusCode() const { return statusCode_; }
     // The values of every header field with this name, in the order received.
-    QList<QByteArray> headerValues(QByteArrayView name) const;
-    const QByteArray& body() const { return body_; }
+    QList<QByteArray> HeaderValues(QByteArrayView name) const;
+    const QByteArray& Body() const { return body_; }
 
 private:
     enum class Phase { StatusLine, Headers, FixedBody, BodyUntilClose, ChunkSize, ChunkData, ChunkEnd, Trailers, Done };
@@ -43,19 +43,19 @@ private:
         QByteArray value;
     };
 
-    bool inBody() const;
-    bool takeLine(QByteArray& line);
-    void readLine(const QByteArray& line);
-    bool takeBody();
-    bool countHeaderBytes(const QByteArray& line);
-    void readStatusLine(const QByteArray& line);
-    void readHeaderLine(const QByteArray& line);
-    void endHeaderSection();
-    void startBody();
-    void readChunkSize(const QByteArray& line);
-    void appendBody(QByteArrayView bytes);
-    void complete();
-    void fail();
+    bool InBody() const;
+    bool TakeLine(QByteArray& line);
+    void ReadLine(const QByteArray& line);
+    bool TakeBody();
+    bool CountHeaderBytes(const QByteArray& line);
+    void ReadStatusLine(const QByteArray& line);
+    void ReadHeaderLine(const QByteArray& line);
+    void EndHeaderSection();
+    void StartBody();
+    void ReadChunkSize(const QByteArray& line);
+    void AppendBody(QByteArrayView bytes);
+    void MarkComplete();
+    void Fail();
 
     Limits limits_;
     State state_ = State::Reading;

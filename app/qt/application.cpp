@@ -1,12 +1,12 @@
-#include "app/application.h"
+#include "app/qt/application.h"
 
 #include "app/application_title.h"
 #include "app/errors.h"
 #include "app/failure_report.h"
 #include "app/fp_environment.h"
-#include "app/launcher_show_state.h"
-#include "app/locale_number_settings.h"
-#include "app/message_box_display.h"
+#include "app/qt/launcher_show_state.h"
+#include "app/qt/locale_number_settings.h"
+#include "app/qt/message_box_display.h"
 
 #include <QApplication>
 #include <QEvent>

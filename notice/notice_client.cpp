@@ -1,7 +1,6 @@
-#include "ui/notice_client.h"
+#include "notice/notice_client.h"
 
-#include "ui/gbk_text.h"
-#include "ui/http_response_parser.h"
+#include "notice/gbk_text.h"
 
 #include <QByteArrayList>
 #include <QEventLoop>
@@ -18,7 +17,7 @@ constexpr char kAccept[] = "text/html, */*";
 constexpr char kContentType[] = "text/html";
 
 // The path and query of the address; the fragment stays with the client.
-QByteArray requestTarget(const QUrl& url)
+QByteArray RequestTarget(const QUrl& url)
 {
     QByteArray target = url.path(QUrl::FullyEncoded).toLatin1();
     if (target.isEmpty())
@@ -29,7 +28,7 @@ QByteArray requestTarget(const QUrl& url)
 }
 
 // "host" or "host:port"; user name and password are never sent.
-QByteArray hostField(const QUrl& url)
+QByteArray HostField(const QUrl& url)
 {
     QByteArray host = url.host(QUrl::FullyEncoded).toLatin1();
     if (host.contains(':'))
@@ -42,9 +41,9 @@ QByteArray hostField(const QUrl& url)
 
 // The request names no content coding it accepts, so a coded body is not
 // the text of the page.
-bool isContentCoded(const HttpResponseParser& response)
+bool IsContentCoded(const HttpResponseParser& response)
 {
-    for (const QByteArray& value : response.headerValues("Content-Encoding")) {
+    for (const QByteArray& value : response.HeaderValues("Content-Encoding")) {
         for (const QByteArray& coding : value.split(',')) {
             const QByteArray name = coding.trimmed();
             if (!name.isEmpty() && name.compare("identity", Qt::CaseInsensitive) != 0)
@@ -65,26 +64,32 @@ NoticeHttpClient::NoticeHttpClient(std::chrono::milliseconds timeLimit)
 
 NoticeHttpClient::~NoticeHttpClient() = default;
 
+std::optional<QString> NoticeFromResponse(const HttpResponseParser& response)
+{
+    const bool success = response.CurrentState() == HttpResponseParser::State::Complete
+                         && response.StatusCode() >= 200 && response.StatusCode() < 300 && !IsContentCoded(response);
+    if (!success)
+        return std::nullopt;
+    return DecodeGbk(response.Body());
+}
+
 std::optional<QString> NoticeHttpClient::Get(const QUrl& url)
 {
     // The calculation goes on without a notice whatever went wrong, so
     // nothing may escape from here into it.
     try {
-        const std::optional<QByteArray> body = fetchBody(url);
-        if (!body)
+        if (!url.isValid() || url.scheme() != u"http" || url.host().isEmpty())
             return std::nullopt;
-        return decodeGbk(*body);
+        HttpResponseParser response(kNoticeLimits);
+        Fetch(url, response);
+        return NoticeFromResponse(response);
     } catch (...) {
         return std::nullopt;
     }
 }
 
-std::optional<QByteArray> NoticeHttpClient::fetchBody(const QUrl& url)
+void NoticeHttpClient::Fetch(const QUrl& url, HttpResponseParser& response)
 {
-    if (!url.isValid() || url.scheme() != u"http" || url.host().isEmpty())
-        return std::nullopt;
-
-    HttpResponseParser response({kNoticeLineLimit, kNoticeHeaderLimit, kNoticeBodyLimit});
     QEventLoop loop;
     bool over = false;
     const auto finish = [&] {
@@ -100,15 +105,15 @@ std::optional<QByteArray> NoticeHttpClient::fetchBody(const QUrl& url)
     QTcpSocket socket;
     // Neither the desktop's proxy settings nor a proxy in the environment apply.
     socket.setProxy(QNetworkProxy::NoProxy);
-    const QByteArray request = requestFor(url);
+    const QByteArray request = RequestFor(url);
     const auto readArrived = [&] {
-        response.feed(socket.readAll());
-        if (response.state() != HttpResponseParser::State::Reading)
+        response.Feed(socket.readAll());
+        if (response.CurrentState() != HttpResponseParser::State::Reading)
             finish();
     };
     const auto closed = [&] {
         readArrived();
-        response.connectionClosed();
+        response.ConnectionClosed();
         finish();
     };
     QObject::connect(&socket, &QTcpSocket::connected, &loop, [&] { socket.write(request); });
@@ -134,21 +139,16 @@ std::optional<QByteArray> NoticeHttpClient::fetchBody(const QUrl& url)
     QObject::disconnect(&socket, nullptr, nullptr, nullptr);
     socket.abort();
 
-    if (response.headerSectionRead()) {
-        for (const QByteArray& value : response.headerValues("Set-Cookie"))
+    if (response.HeaderSectionRead()) {
+        for (const QByteArray& value : response.HeaderValues("Set-Cookie"))
             cookies_->setCookiesFromUrl(QNetworkCookie::parseCookies(value), url);
     }
-    const bool success = response.state() == HttpResponseParser::State::Complete && response.statusCode() >= 200
-                         && response.statusCode() < 300 && !isContentCoded(response);
-    if (!success)
-        return std::nullopt;
-    return response.body();
 }
 
-QByteArray NoticeHttpClient::requestFor(const QUrl& url) const
+QByteArray NoticeHttpClient::RequestFor(const QUrl& url) const
 {
-    QByteArray request = "GET " + requestTarget(url) + " HTTP/1.1\r\n";
-    request += "Host: " + hostField(url) + "\r\n";
+    QByteArray request = "GET " + RequestTarget(url) + " HTTP/1.1\r\n";
+    request += "Host: " + HostField(url) + "\r\n";
     request += QByteArray("User-Agent: ") + kUserAgent + "\r\n";
     request += QByteArray("Accept: ") + kAccept + "\r\n";
     request += QByteArray("Content-Type: ") + kContentType + "\r\n";

@@ -1,4 +1,4 @@
-#include "app/locale_number_settings.h"
+#include "app/qt/locale_number_settings.h"
 
 #include "app/number_settings.h"
 
