@@ -1,6 +1,7 @@
 #include "notice/notice_client.h"
 
 #include "notice/gbk_text.h"
+#include "notice/user_input_discarder.h"
 
 #include <QByteArrayList>
 #include <QEventLoop>
@@ -131,8 +132,12 @@ void NoticeHttpClient::Fetch(const QUrl& url, HttpResponseParser& response)
     deadline.start(timeLimit_);
     socket.connectToHost(url.host(QUrl::FullyEncoded), static_cast<quint16>(url.port(80)));
     // A refused connection may be reported before the loop would start.
-    if (!over)
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (!over) {
+        // Input held back for later would arrive after the fetch and act on
+        // the results it never saw: it is dropped instead.
+        const UserInputDiscarder discarder;
+        loop.exec();
+    }
 
     // Stop listening before the socket closes, so that closing it cannot be
     // taken for the end of a body that runs to the close.

@@ -45,8 +45,8 @@ public:
 };
 
 // The window's HTTP client. A fetch is synchronous: it runs a local event
-// loop that leaves user input queued until the fetch is over, so the window
-// keeps repainting but takes no clicks or keys meanwhile. The request carries
+// loop in which the window keeps repainting, and every key press, click and
+// wheel turn made meanwhile is thrown away. The request carries
 // only the Host, User-Agent, Accept and Content-Type fields and the cookies
 // that earlier responses set; it never goes through a proxy and follows no
 // redirect. The body is read as GBK whatever charset the response declares.

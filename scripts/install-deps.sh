@@ -8,7 +8,7 @@ purpose="${1:-test}"
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-qpa-plugins libjpeg62-turbo
+  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libjpeg62-turbo
   fonts-wqy-microhei fontconfig
 )
 if [ "$purpose" = test ]; then

@@ -1,9 +1,10 @@
 // The application frame: start-up and its failure report, the normal end,
 // the message boxes, the title and the locale hook.
-#include "app/qt/application.h"
 #include "app/application_title.h"
 #include "app/errors.h"
+#include "app/qt/application.h"
 #include "app/qt/message_box_display.h"
+#include "app/qt/qt_translations.h"
 #include "support/fake_notice_fetcher.h"
 #include "support/recording_boxes.h"
 #include "support/recording_link_opener.h"
@@ -56,6 +57,9 @@ private slots:
     void messageBoxFlags();
     void title();
     void localeChangeRereadsNumberSettings();
+    void qtTextsOnAChineseDesktop();
+    void withoutADesktop_data();
+    void withoutADesktop();
 };
 
 void TestApplication::startupFailure_data()
@@ -197,6 +201,43 @@ void TestApplication::localeChangeRereadsNumberSettings()
     QEvent change(QEvent::LocaleChange);
     QCoreApplication::sendEvent(qApp, &change);
     QCOMPARE(reads, 1);
+}
+
+void TestApplication::qtTextsOnAChineseDesktop()
+{
+    const std::unique_ptr<QTranslator> translator = LoadQtTranslations(QLocale("zh_CN"));
+    QVERIFY(translator);
+    QCoreApplication::installTranslator(translator.get());
+    const auto box = CreateMessageBox(nullptr, "只要两个条件就行，请先清0再计算，是否现在清0？", "提示", MessageFlags::YesNo);
+    QCOMPARE(box->button(QMessageBox::Yes)->text(), QStringLiteral("是(&Y)"));
+}
+
+void TestApplication::withoutADesktop_data()
+{
+    QTest::addColumn<QString>("display");
+
+    QTest::newRow("no display named") << "";
+    QTest::newRow("an X display that is not there") << ":97";
+}
+
+// Started over ssh or on a text console, the program says in one line that it
+// needs a desktop and ends with exit code 1, without Qt's abort.
+void TestApplication::withoutADesktop()
+{
+    QFETCH(QString, display);
+
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        variables.remove(name);
+    if (!display.isEmpty())
+        variables.insert("DISPLAY", display);
+    QProcess program;
+    program.setProcessEnvironment(variables);
+    program.start(CALCULATOR_PROGRAM, QStringList());
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitCode(), 1);
+    const QString error = QString::fromUtf8(program.readAllStandardError());
+    QVERIFY2(error.count('\n') == 1 && error.contains("needs a graphical desktop"), qPrintable(error));
 }
 
 QTEST_MAIN(TestApplication)

@@ -2,6 +2,7 @@
 // filter, the clear command, the links, the error guard and the command bar.
 #include "app/errors.h"
 #include "support/calculator_fixture.h"
+#include "ui/window_placement.h"
 
 #include <functional>
 #include <stdexcept>
@@ -46,6 +47,8 @@ private slots:
     void tabOrder();
     void pictures_data();
     void pictures();
+    void startPosition_data();
+    void startPosition();
 };
 
 void TestCalculatorWindow::controls_data()
@@ -74,7 +77,8 @@ void TestCalculatorWindow::controls_data()
     others({"Image1", "Image2"}, "ClickablePicture", "TForm1");
     others({"Label9"}, "QLabel", "GroupBox1");
     others({"Label18", "Label19", "Label20"}, "QLabel", "nwpGroupBox");
-    others({"Label7", "Label11"}, "QLabel", "Panel2");
+    others({"Label7"}, "QLabel", "Panel2");
+    others({"Label11"}, "NoticeLine", "Panel2");
     others({"CheckBox1", "CheckBox2"}, "QCheckBox", "GroupBox1");
     others({"Button1", "Button2", "Button3"}, "QPushButton", "Panel2");
 }
@@ -158,6 +162,7 @@ void TestCalculatorWindow::keysAsDelivered_data()
     QTest::newRow("Ctrl+X") << int(Qt::Key_X) << control << "\x18" << "12" << 1;
     QTest::newRow("Ctrl+Z") << int(Qt::Key_Z) << control << "\x1a" << "12" << 1;
     QTest::newRow("Backspace") << int(Qt::Key_Backspace) << none << "\b" << "1" << 0;
+    QTest::newRow("Ctrl+Backspace") << int(Qt::Key_Backspace) << control << "\b" << "12" << 1;
     QTest::newRow("Delete reported as character 127") << int(Qt::Key_Delete) << none << "\x7f" << "12" << 0;
     QTest::newRow("Home") << int(Qt::Key_Home) << none << "" << "12" << 0;
     QTest::newRow("left arrow") << int(Qt::Key_Left) << none << "" << "12" << 0;
@@ -483,6 +488,29 @@ void TestCalculatorWindow::pictures()
     QCOMPARE(image.size(), size);
     QCOMPARE(image.hasAlphaChannel(), transparent);
     QCOMPARE(window.Find<QLabel>(picture)->pixmap().size(), size);
+}
+
+void TestCalculatorWindow::startPosition_data()
+{
+    QTest::addColumn<QRect>("available");  // the screen's area for windows
+    QTest::addColumn<QPoint>("position");  // where the window's frame, 509 x 332, opens
+
+    QTest::newRow("fits where it was laid out") << QRect(0, 0, 1280, 994) << QPoint(451, 145);
+    QTest::newRow("fits beside a panel at the top") << QRect(0, 30, 1280, 994) << QPoint(451, 145);
+    QTest::newRow("doubled scale, too narrow") << QRect(0, 0, 640, 488) << QPoint(131, 145);
+    QTest::newRow("too low") << QRect(0, 0, 1024, 400) << QPoint(451, 68);
+    QTest::newRow("screen smaller than the window") << QRect(100, 50, 400, 300) << QPoint(100, 50);
+    QTest::newRow("a second screen to the right") << QRect(1280, 0, 1280, 1024) << QPoint(1280, 145);
+}
+
+void TestCalculatorWindow::startPosition()
+{
+    QFETCH(QRect, available);
+    QFETCH(QPoint, position);
+
+    QCOMPARE(FittedPosition(QRect(451, 145, 509, 332), available), position);
+    CalculatorFixture window;
+    QVERIFY(window.form.screen()->availableGeometry().contains(window.form.frameGeometry()));
 }
 
 QTEST_MAIN(TestCalculatorWindow)

@@ -1,14 +1,15 @@
 // The calculate command: read the single-piece fields, apply the two-input
 // rule, refresh the notice line, solve, write the results back, and in a
 // piece mode compute the second pane of the unit.
-#include "app/qt/application.h"
 #include "app/errors.h"
 #include "app/fp_environment.h"
 #include "app/number_text.h"
-#include "ui/calculator_window.h"
+#include "app/qt/application.h"
 #include "notice/notice_client.h"
+#include "ui/calculator_window.h"
 #include "ui_calculator_window.h"
 
+#include <QGuiApplication>
 #include <QUrl>
 
 namespace {
@@ -42,6 +43,15 @@ void ShowValue(QLineEdit* field, const char* pattern, double value)
     field->setText(QString::fromStdString(FormatFloat(pattern, value)));
 }
 
+// The pointer shows that the window is waiting, for as long as it waits.
+class BusyCursor {
+public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
 int CountGivenArcQuantities(const BendValues& values)
 {
     int given = 0;
@@ -72,7 +82,12 @@ void TForm1::Button1Click(QObject*)
     }
 
     // A notice that cannot be fetched leaves the line as it was.
-    if (const std::optional<QString> notice = IdHTTP1.Get(QUrl(QString::fromLatin1(kNoticeUrl))))
+    std::optional<QString> notice;
+    {
+        const BusyCursor waiting;
+        notice = IdHTTP1.Get(QUrl(QString::fromLatin1(kNoticeUrl)));
+    }
+    if (notice)
         ui->Label11->setText(*notice);
 
     SolveBend(values_, *this);

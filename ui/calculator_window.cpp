@@ -4,12 +4,15 @@
 #include "app/qt/message_box_display.h"
 #include "ui/clickable_picture.h"
 #include "ui/typed_text.h"
+#include "ui/window_placement.h"
 #include "ui_calculator_window.h"
 
 #include <QFont>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QResizeEvent>
+#include <QScreen>
 
 #include <limits>
 #include <utility>
@@ -17,12 +20,23 @@
 namespace {
 
 // Where the window appears at start, as laid out.
-constexpr int kStartLeft = 451;
-constexpr int kStartTop = 145;
+constexpr QPoint kStartPosition{451, 145};
 
 // The title bar and borders of the frame the layout was designed in: its
-// outer heights are the client heights plus this.
-constexpr int kDesignedFrameHeight = 47;
+// outer heights are the client heights plus 47.
+constexpr QMargins kDesignedFrame{4, 43, 4, 4};
+
+// The designed place, or the nearest place to it where the whole window is
+// on the screen.
+QPoint StartPosition(const QSize& clientSize)
+{
+    QScreen* screen = QGuiApplication::screenAt(kStartPosition);
+    if (screen == nullptr)
+        screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return kStartPosition;
+    return FittedPosition(QRect(kStartPosition, clientSize.grownBy(kDesignedFrame)), screen->availableGeometry());
+}
 
 // The layout's face is MS Sans Serif, which has no Chinese characters and is
 // missing outside Windows; these sans-serif faces show the Chinese texts.
@@ -41,7 +55,7 @@ TForm1::TForm1(TApplication& application, LinkOpener& links, NoticeFetcher& http
     Q_INIT_RESOURCE(pictures);
     UseChineseFaceWhereMissing();
     ui->setupUi(this);
-    move(kStartLeft, kStartTop);
+    move(StartPosition(size()));
     // The fields take texts of any length.
     for (QLineEdit* field : findChildren<QLineEdit*>())
         field->setMaxLength(std::numeric_limits<int>::max());
@@ -109,7 +123,7 @@ int TForm1::MessageBox(const std::string& text, const std::string& caption, int 
 
 void TForm1::SetHeight(int outerHeight)
 {
-    resize(width(), outerHeight - kDesignedFrameHeight);
+    resize(width(), outerHeight - kDesignedFrame.top() - kDesignedFrame.bottom());
 }
 
 void TForm1::resizeEvent(QResizeEvent* event)

@@ -1,16 +1,19 @@
 // Field entry and clearing: the numeric key filter of every field and the
 // clear command.
 #include "app/message_box.h"
+#include "app/number_settings.h"
 #include "ui/calculator_window.h"
 #include "ui_calculator_window.h"
 
 namespace {
 
-// Backspace, space, the decimal point and the digits; nothing else may be
-// typed into a field, so no sign, comma, letter or full-width character.
+// Backspace, space, the decimal point and the digits, and the decimal
+// separator of the user's locale where it is not the point; nothing else may
+// be typed into a field, so no sign, letter or full-width character.
 bool IsNumericKey(char32_t Key)
 {
-    return Key == 8 || Key == 32 || Key == 46 || (Key >= 48 && Key <= 57);
+    return Key == 8 || Key == 32 || Key == 46 || (Key >= 48 && Key <= 57) ||
+           Key == static_cast<unsigned char>(DecimalSeparator());
 }
 
 } // namespace

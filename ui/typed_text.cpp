@@ -9,6 +9,12 @@ QString TypedText(const QKeyEvent& event)
     case Qt::Key_Backtab:
     case Qt::Key_Delete:  // some keyboards report it as character 127
         return {};
+    case Qt::Key_Backspace:
+        // Ctrl+Backspace types the control code 127, which deletes a word
+        // unless the filter refuses it.
+        if (event.modifiers() & Qt::ControlModifier)
+            return QStringLiteral("\x7f");
+        return event.text();
     default:
         return event.text();
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/application_title.h"
+#include "app/number_settings.h"
 #include "app/qt/application.h"
 #include "support/fake_notice_fetcher.h"
 #include "support/recording_boxes.h"
@@ -44,10 +45,12 @@ struct CalculatorFixture {
     // field) is put there as a paste would.
     void Enter(const QString& entries)
     {
+        const QString separator = QRegularExpression::escape(QString(QChar(DecimalSeparator())));
+        const QRegularExpression untypable("[^0-9. " + separator + "]");
         for (const QString& entry : entries.split(' ', Qt::SkipEmptyParts)) {
             const QString name = entry.section('=', 0, 0);
             const QString text = entry.section('=', 1).replace("%20", " ");
-            if (Field(name)->isReadOnly() || text.contains(QRegularExpression("[^0-9. ]")))
+            if (Field(name)->isReadOnly() || text.contains(untypable))
                 Field(name)->setText(text);
             else
                 Type(name, text);

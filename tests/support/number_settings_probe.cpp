@@ -1,8 +1,8 @@
 // Reads the number settings from the locale of its environment and prints
 // the two separators, decimal first. Started by the locale test with the
 // environment of each case, since a process reads its locale only once.
-#include "app/qt/locale_number_settings.h"
 #include "app/number_settings.h"
+#include "app/qt/locale_number_settings.h"
 
 #include <cstdio>
 
