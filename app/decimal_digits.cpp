@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -22,37 +22,46 @@ DecimalDigits EighteenDigits(double value)
     // rounds towards minus infinity.
     int exponent = ((binaryExponent * 19728) >> 16) + 1;
 
-    long double scaled = std::nearbyint(ScaleByPowerOfTen(magnitude, kFormDigits - exponent));
+    // Rounded in the current mode, to nearest within a conversion, whose own
+    // inexact flag is dropped when it ends.
+    long double scaled = std::rint(ScaleByPowerOfTen(magnitude, kFormDigits - exponent));
     if (scaled >= kFormLimit) {
-        scaled = std::nearbyint(scaled / 10.0L);
+        scaled = std::rint(scaled / 10.0L);
         ++exponent;
     }
 
-    char digits[kFormDigits + 1];
-    std::snprintf(digits, sizeof digits, "%018llu",
-                  static_cast<unsigned long long>(static_cast<std::uint64_t>(scaled)));
-    return {digits, exponent};
+    DecimalDigits form;
+    form.places.fill('0');
+    form.count = kFormDigits;
+    form.exponent = exponent;
+    for (auto integer = static_cast<std::uint64_t>(scaled), at = std::uint64_t{kFormDigits}; integer != 0; integer /= 10)
+        form.places[--at] = static_cast<char>('0' + integer % 10);
+    return form;
 }
 
 DecimalDigits RoundToDigits(const DecimalDigits& number, int count)
 {
-    if (count < 0)
-        return {"", number.exponent};
-    const auto length = number.digits.size();
-    const auto kept = std::min(static_cast<std::size_t>(count), length);
-
-    DecimalDigits rounded{number.digits.substr(0, kept), number.exponent};
-    if (kept < length && number.digits[kept] >= '5') {
-        auto position = rounded.digits.find_last_not_of('9');
-        if (position == std::string::npos) {
-            rounded.digits.assign(1, '1');
+    DecimalDigits rounded = number;
+    if (count < 0) {
+        rounded.count = 0;
+        return rounded;
+    }
+    rounded.count = std::min(count, number.count);
+    if (rounded.count < number.count && number.places[rounded.count] >= '5') {
+        // Carry from the last digit kept; past the first, the digits become "1".
+        int at = rounded.count - 1;
+        while (at >= 0 && rounded.places[at] == '9')
+            --at;
+        if (at < 0) {
+            rounded.places[0] = '1';
+            rounded.count = 1;
             ++rounded.exponent;
         } else {
-            ++rounded.digits[position];
-            rounded.digits.resize(position + 1);
+            ++rounded.places[at];
+            rounded.count = at + 1;
         }
     }
-    const auto last = rounded.digits.find_last_not_of('0');
-    rounded.digits.resize(last == std::string::npos ? 0 : last + 1);
+    while (rounded.count > 0 && rounded.places[rounded.count - 1] == '0')
+        --rounded.count;
     return rounded;
 }

@@ -1,12 +1,17 @@
 #pragma once
 
-#include <string>
+#include <array>
+#include <string_view>
 
-// The decimal digits of a number as the formatting works with them: a digit
-// string and a decimal exponent, the number being 0.<digits> x 10^exponent.
+// The decimal digits of a number as the formatting works with them: up to 18
+// digits and a decimal exponent, the number being 0.<digits> x 10^exponent.
+// Held in place: a list of results formats millions of numbers.
 struct DecimalDigits {
-    std::string digits;
+    std::array<char, 18> places{};
+    int count = 0;
     int exponent = 0;
+
+    std::string_view Digits() const { return {places.data(), static_cast<std::size_t>(count)}; }
 };
 
 // The 18-digit form of a finite, non-zero magnitude: |value| scaled by

@@ -9,16 +9,16 @@
 // leaves any of its own behind.
 class FloatingPointScope {
 public:
-    FloatingPointScope()
-    {
-        std::feholdexcept(&saved_);
-        std::fesetenv(FE_DFL_ENV);
-    }
-    ~FloatingPointScope() { std::fesetenv(&saved_); }
+    FloatingPointScope();
+    ~FloatingPointScope();
 
     FloatingPointScope(const FloatingPointScope&) = delete;
     FloatingPointScope& operator=(const FloatingPointScope&) = delete;
 
 private:
-    std::fenv_t saved_;
+    // The caller's environment, when it was not the default one.
+    bool saved_ = false;
+    std::fenv_t environment_;
+    // The caller's flags, when it was.
+    int flags_ = 0;
 };

@@ -120,7 +120,7 @@ std::string ZeroText(char separator, int decimals)
 }
 
 // The digit at `index` of 0.<digits>, "0" beyond either end.
-char DigitAt(const std::string& digits, int index)
+char DigitAt(std::string_view digits, int index)
 {
     return index >= 0 && index < static_cast<int>(digits.size()) ? digits[index] : '0';
 }
@@ -131,10 +131,10 @@ std::string FixedForm(const DecimalDigits& number, bool negative, char separator
     if (number.exponent <= 0)
         text += '0';
     for (int i = 0; i < number.exponent; ++i)
-        text += DigitAt(number.digits, i);
+        text += DigitAt(number.Digits(), i);
     text += separator;
     for (int i = 0; i < decimals; ++i)
-        text += DigitAt(number.digits, number.exponent + i);
+        text += DigitAt(number.Digits(), number.exponent + i);
     return text;
 }
 
@@ -143,9 +143,12 @@ std::string FixedForm(const DecimalDigits& number, bool negative, char separator
 std::string GeneralForm(const DecimalDigits& number, bool negative, char separator)
 {
     std::string text = negative ? "-" : "";
-    text += number.digits.front();
-    if (number.digits.size() > 1)
-        text += separator + number.digits.substr(1);
+    const std::string_view digits = number.Digits();
+    text += digits.front();
+    if (digits.size() > 1) {
+        text += separator;
+        text += digits.substr(1);
+    }
     return text + "E" + std::to_string(number.exponent - 1);
 }
 
@@ -199,7 +202,7 @@ std::string FormatFloat(const std::string& pattern, double value)
     const DecimalDigits shown = RoundToDigits(form, form.exponent + decimals);
     if (shown.exponent > kLongestIntegerPart)
         return GeneralForm(RoundToDigits(form, kGeneralFormDigits), negative, separator);
-    if (shown.digits.empty())
+    if (shown.count == 0)
         return ZeroText(separator, decimals);
     return FixedForm(shown, negative, separator, decimals);
 }

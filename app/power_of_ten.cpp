@@ -91,9 +91,12 @@ long double ScaleByPowerOfTen(long double value, int power)
 
     const bool divide = power < 0;
     const int magnitude = divide ? -power : power;
-    // A factor of exactly 1 changes nothing, so every step can run.
+    // A factor of exactly 1 changes nothing and is left out: a division
+    // takes long, and most numbers need one step only.
     for (const long double factor : {kUnits[magnitude % 32], kThirtyTwos[(magnitude / 32) % 16],
-                                     kFiveTwelves[magnitude / 512]})
-        value = divide ? value / factor : value * factor;
+                                     kFiveTwelves[magnitude / 512]}) {
+        if (factor != 1.0L)
+            value = divide ? value / factor : value * factor;
+    }
     return value;
 }

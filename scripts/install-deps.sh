@@ -9,6 +9,7 @@ purpose="${1:-test}"
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libjpeg62-turbo
+  libcsv-dev
   fonts-wqy-microhei fontconfig
 )
 if [ "$purpose" = test ]; then

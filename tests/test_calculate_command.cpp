@@ -4,7 +4,7 @@
 #include "support/calculator_fixture.h"
 #include "support/queued_input.h"
 #include "support/scripted_http_server.h"
-#include "support/separator_scope.h"
+#include "app/decimal_separator_scope.h"
 #include "ui/notice_line.h"
 
 namespace {
@@ -98,7 +98,7 @@ void TestCalculateCommand::writesTheResults()
     QFETCH(QString, shown);
     QFETCH(QString, message);
     // A pane typed with commas is typed on a desktop whose decimal separator is the comma.
-    const SeparatorScope locale(entered.contains(',') ? ',' : '.');
+    const DecimalSeparatorScope locale(entered.contains(',') ? ',' : '.');
     CalculatorFixture calculator;
     calculator.Enter(entered);
     calculator.Click("Button1");

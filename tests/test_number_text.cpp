@@ -3,7 +3,7 @@
 #include "app/errors.h"
 #include "app/fp_environment.h"
 #include "app/number_text.h"
-#include "support/separator_scope.h"
+#include "app/decimal_separator_scope.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -167,7 +167,7 @@ void TestNumberText::reading()
     QFETCH(Outcome, outcome);
     QFETCH(double, stored);
 
-    const SeparatorScope scope(separator);
+    const DecimalSeparatorScope scope(separator);
     long double value = 0;
     try {
         value = StrToFloat(text);
@@ -188,7 +188,7 @@ void TestNumberText::reading()
 // stored, which can land one unit below the double nearest to the text.
 void TestNumberText::readingRoundsTwice()
 {
-    const SeparatorScope scope('.');
+    const DecimalSeparatorScope scope('.');
     const double stored = StoreToDouble(StrToFloat("0.8159941"));
     QCOMPARE(Bits(stored), Bits(0x1.a1c9fa8a75396p-1));
     QCOMPARE(Bits(stored), Bits(std::nextafter(0.8159941, 0.0)));
@@ -223,7 +223,7 @@ void TestNumberText::longTexts()
     QFETCH(bool, valid);
     QFETCH(double, stored);
 
-    const SeparatorScope scope('.');
+    const DecimalSeparatorScope scope('.');
     QElapsedTimer timer;
     timer.start();
     bool accepted = false;
@@ -257,7 +257,7 @@ void TestNumberText::callerEnvironmentKept()
     QFETCH(int, rounding);
     QFETCH(int, pending);
 
-    const SeparatorScope scope('.');
+    const DecimalSeparatorScope scope('.');
     struct Result {
         long double read;
         std::string written;
@@ -355,7 +355,7 @@ void TestNumberText::formatting()
     QFETCH(std::string, threeDecimals);
     QFETCH(std::string, fourDecimals);
 
-    const SeparatorScope scope(separator);
+    const DecimalSeparatorScope scope(separator);
     QCOMPARE(FormatFloat("0.000", value), threeDecimals);
     QCOMPARE(FormatFloat("0.0000", value), fourDecimals);
     QCOMPARE(RaisedFlags(), 0);
@@ -389,7 +389,7 @@ void TestNumberText::otherDecimalCounts()
     QFETCH(double, value);
     QFETCH(std::string, text);
 
-    const SeparatorScope scope('.');
+    const DecimalSeparatorScope scope('.');
     QCOMPARE(FormatFloat(DecimalsPattern(decimals), value), text);
 }
 
@@ -413,7 +413,7 @@ void TestNumberText::patterns()
     QFETCH(std::string, pattern);
     QFETCH(std::string, error);
 
-    const SeparatorScope scope('.');
+    const DecimalSeparatorScope scope('.');
     std::string raised;
     std::string text;
     try {
@@ -462,7 +462,7 @@ void TestNumberText::readsBackWhatItWrites()
     QFETCH(double, value);
     QFETCH(bool, sameDouble);
 
-    const SeparatorScope scope(separator);
+    const DecimalSeparatorScope scope(separator);
     const std::string text = FormatFloat(DecimalsPattern(decimals), value);
     const double read = StoreToDouble(StrToFloat(text));
     if (sameDouble)
@@ -477,10 +477,10 @@ void TestNumberText::separatorSwitchedBetweenWriteAndRead()
 {
     std::string text;
     {
-        const SeparatorScope point('.');
+        const DecimalSeparatorScope point('.');
         text = FormatFloat("0.000", 1234.5678);
     }
-    const SeparatorScope comma(',');
+    const DecimalSeparatorScope comma(',');
     std::string message;
     try {
         StrToFloat(text);

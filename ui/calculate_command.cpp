@@ -2,9 +2,8 @@
 // rule, refresh the notice line, solve, write the results back, and in a
 // piece mode compute the second pane of the unit.
 #include "app/errors.h"
-#include "app/fp_environment.h"
-#include "app/number_text.h"
 #include "app/qt/application.h"
+#include "calculation/pane_calculation.h"
 #include "notice/notice_client.h"
 #include "ui/calculator_window.h"
 #include "ui_calculator_window.h"
@@ -14,34 +13,27 @@
 
 namespace {
 
-constexpr char kLengthPattern[] = "0.000";
-constexpr char kRadiansPattern[] = "0.0000";
 constexpr char kQuestionCaption[] = "提示";
 constexpr char kTooManyQuestion[] = "只要两个条件就行，请先清0再计算，是否现在清0？";
 constexpr char kInnerPieceCaption[] = "内片";
 
-// The number a field's text denotes, in extended precision. A text that is
-// not a number ends the command with the conversion error.
-long double NumberIn(const QLineEdit* field)
-{
-    return StrToFloat(field->text().toStdString());
-}
+// The window's edit fields as the calculation reads and writes them.
+class WindowFields : public PaneFields {
+public:
+    explicit WindowFields(Ui::TForm1& ui)
+        : edits_{ui.hcedit,  ui.xcedit,    ui.bjedit,  ui.ggedit,  ui.jdedit,  ui.hdedit,  ui.xlledit, ui.blhdedit,
+                 ui.ltEdit, ui.blhdedit2, ui.hcedit2, ui.xcedit2, ui.bjedit2, ui.ggedit2, ui.xlledit2}
+    {
+    }
 
-// The value a field gives the record: 0 (not given) for an empty text,
-// otherwise its number stored as a double.
-double ValueOf(const QLineEdit* field)
-{
-    if (field->text().isEmpty())
-        return 0;
-    // Only a fault of this store counts, not one left by earlier work.
-    ClearFloatingPointFlags();
-    return StoreToDouble(NumberIn(field));
-}
+    std::string Text(PaneField field) const override { return Edit(field)->text().toStdString(); }
+    void SetText(PaneField field, const std::string& text) override { Edit(field)->setText(QString::fromStdString(text)); }
 
-void ShowValue(QLineEdit* field, const char* pattern, double value)
-{
-    field->setText(QString::fromStdString(FormatFloat(pattern, value)));
-}
+private:
+    QLineEdit* Edit(PaneField field) const { return edits_[static_cast<std::size_t>(field)]; }
+
+    std::array<QLineEdit*, kPaneFieldCount> edits_;
+};
 
 // The pointer shows that the window is waiting, for as long as it waits.
 class BusyCursor {
@@ -52,26 +44,13 @@ public:
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
-int CountGivenArcQuantities(const BendValues& values)
-{
-    int given = 0;
-    for (const double quantity : {values.hc, values.xc, values.bj, values.gg, values.jd, values.hd})
-        given += quantity != 0.0;
-    return given;
-}
-
 } // namespace
 
 void TForm1::Button1Click(QObject*)
 {
-    values_.hc = ValueOf(ui->hcedit);
-    values_.xc = ValueOf(ui->xcedit);
-    values_.bj = ValueOf(ui->bjedit);
-    values_.gg = ValueOf(ui->ggedit);
-    values_.jd = ValueOf(ui->jdedit);
-    values_.hd = ValueOf(ui->hdedit);
-    values_.xll = ValueOf(ui->xlledit);
-    values_.blhd = ValueOf(ui->blhdedit);
+    WindowFields fields(*ui);
+    const ResultPatterns patterns;
+    ReadSinglePane(fields, values_);
 
     // Two arc quantities fix the arc; with more, the user is asked to clear
     // the form and the command stops.
@@ -91,48 +70,10 @@ void TForm1::Button1Click(QObject*)
         ui->Label11->setText(*notice);
 
     SolveBend(values_, *this);
+    WriteSinglePane(values_, fields, patterns);
 
-    ShowValue(ui->hcedit, kLengthPattern, values_.hc);
-    ShowValue(ui->xcedit, kLengthPattern, values_.xc);
-    ShowValue(ui->bjedit, kLengthPattern, values_.bj);
-    ShowValue(ui->ggedit, kLengthPattern, values_.gg);
-    ShowValue(ui->jdedit, kLengthPattern, values_.jd);
-    ShowValue(ui->hdedit, kRadiansPattern, values_.hd);
-    ShowValue(ui->xlledit, kLengthPattern, values_.xll);
-
-    if (!ui->nwpGroupBox->isHidden())
-        CalculatePiece();
-}
-
-// The second pane shares the centre and the angle of the first, as shown in
-// the fields; its radius differs by the spacer and the single pane's glass.
-void TForm1::CalculatePiece()
-{
-    for (QLineEdit* field : {ui->ltEdit, ui->blhdedit, ui->blhdedit2}) {
-        if (field->text().isEmpty())
-            field->setText(QStringLiteral("0"));
+    if (!ui->nwpGroupBox->isHidden()) {
+        const bool inner = ui->nwpGroupBox->title() == QString::fromUtf8(kInnerPieceCaption);
+        CalculatePiece(fields, inner ? PieceKind::Inner : PieceKind::Outer, values_, *this, patterns);
     }
-
-    values_.hc = 0;
-    values_.xc = 0;
-    values_.gg = 0;
-    values_.jd = ValueOf(ui->jdedit);
-    values_.hd = 0;
-    values_.xll = 0;
-    values_.blhd = ValueOf(ui->blhdedit2);
-
-    ClearFloatingPointFlags();
-    const long double radius = NumberIn(ui->bjedit);
-    const long double spacer = NumberIn(ui->ltEdit);
-    const long double glass = NumberIn(ui->blhdedit);
-    const bool inner = ui->nwpGroupBox->title() == QString::fromUtf8(kInnerPieceCaption);
-    values_.bj = StoreToDouble(inner ? (radius - spacer) - glass : (radius + spacer) + glass);
-
-    SolveBend(values_, *this);
-
-    ShowValue(ui->hcedit2, kLengthPattern, values_.hc);
-    ShowValue(ui->xcedit2, kLengthPattern, values_.xc);
-    ShowValue(ui->bjedit2, kLengthPattern, values_.bj);
-    ShowValue(ui->ggedit2, kLengthPattern, values_.gg);
-    ShowValue(ui->xlledit2, kLengthPattern, values_.xll);
 }

@@ -81,7 +81,6 @@ private:
 
     void WireEvents();
     void RunGuarded(NotifyOperation operation, QObject* sender);
-    void CalculatePiece();
     void SwitchPieceMode(QCheckBox* box, QCheckBox* otherBox, const QString& piece, const QString& enteredPane);
     void RefuseNonNumericKey(char32_t& Key);
     // Runs the field's key-press operation on each typed character and

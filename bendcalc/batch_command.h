@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QStringList>
+
+// bendcalc batch: a whole order list, CSV in and CSV out.
+int RunBatch(const QStringList& arguments);
