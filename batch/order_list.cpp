@@ -215,6 +215,9 @@ void OrderList::TakeRow(std::span<const std::string> cells)
         // A row that fails keeps what it was given; the columns added stay empty.
         ++failedRows_;
     }
+    if (watcher_)
+        watcher_({rows_, codec_->Decode(cell(ListColumn::Mark)), KindOf(piece),
+                  piece == PieceAsked::Unknown ? nullptr : &solution, message});
     record_[layout.OutputIndex(ListColumn::Status)] = solved ? "ok" : "error";
     record_[layout.OutputIndex(ListColumn::Message)] = codec_->Encode(message);
     AppendCsvRecord(pending_, record_, delimiter_, lineEnd_);

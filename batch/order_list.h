@@ -5,7 +5,9 @@
 #include "batch/list_columns.h"
 #include "batch/text_encoding.h"
 #include "calculation/pane_fields.h"
+#include "calculation/pane_solution.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,6 +18,15 @@ struct ListOptions {
     std::optional<TextEncoding> encoding;  // told from the list when not given
     char decimalSeparator = '.';           // of the numbers read and written
     int decimals = 3;                      // of lengths and degrees; radians take one more
+};
+
+// A row as it was computed, for whoever makes more of it than the list.
+struct ListRow {
+    long long number;                  // 1 for the first row after the header
+    std::string mark;                  // UTF-8; empty when the list has no marks
+    std::optional<PieceKind> piece;
+    const PaneSolution* solution;      // none when the row named no piece it knows
+    std::string message;               // why the row failed, UTF-8; empty when ok
 };
 
 // Where the completed list goes.
@@ -44,6 +55,9 @@ public:
     long long Rows() const { return rows_; }
     long long FailedRows() const { return failedRows_; }
 
+    // Called with every row once it is computed.
+    void WatchRows(std::function<void(const ListRow&)> watcher) { watcher_ = std::move(watcher); }
+
 private:
     void Start(std::string_view bytes);
     void TakeRecord(std::span<const std::string> fields);
@@ -63,6 +77,7 @@ private:
     std::string pending_;  // written out in large pieces
     ResultPatterns patterns_;
     std::vector<std::string> record_;  // the record written, its strings used again
+    std::function<void(const ListRow&)> watcher_;
     long long rows_ = 0;
     long long failedRows_ = 0;
 };

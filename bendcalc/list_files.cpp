@@ -3,10 +3,7 @@
 #include "bendcalc/command_line.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -46,43 +43,33 @@ ListOutput::ListOutput(const std::string& path) : path_(path), file_(stdout)
 {
     if (path.empty() || path == "-")
         return;
-    temporary_ = path + ".XXXXXX";
-    const int descriptor = mkstemp(temporary_.data());
-    if (descriptor < 0)
-        FailOn("cannot write next to", path);
-    // As a file made for the list itself would be.
-    const mode_t mask = umask(0);
-    umask(mask);
-    fchmod(descriptor, 0666 & ~mask);
-    file_ = fdopen(descriptor, "wb");
+    pending_.emplace(path);
+    file_ = std::fopen(pending_->Temporary().c_str(), "wb");
+    if (file_ == nullptr)
+        FailOn("cannot write", path);
 }
 
 ListOutput::~ListOutput()
 {
-    if (file_ == stdout || file_ == nullptr)
-        return;
-    std::fclose(file_);
-    std::remove(temporary_.c_str());
+    if (file_ != stdout && file_ != nullptr)
+        std::fclose(file_);
 }
 
 void ListOutput::Write(std::string_view bytes)
 {
     if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size())
-        FailOn("cannot write", temporary_.empty() ? std::string("standard output") : path_);
+        FailOn("cannot write", pending_ ? path_ : std::string("standard output"));
 }
 
 void ListOutput::Commit()
 {
     if (std::fflush(file_) != 0)
-        FailOn("cannot write", temporary_.empty() ? std::string("standard output") : path_);
-    if (file_ == stdout)
+        FailOn("cannot write", pending_ ? path_ : std::string("standard output"));
+    if (!pending_)
         return;
     const bool closed = std::fclose(file_) == 0;
     file_ = nullptr;
-    if (!closed || std::rename(temporary_.c_str(), path_.c_str()) != 0) {
-        const int error = errno;
-        std::remove(temporary_.c_str());
-        errno = error;
+    if (!closed)
         FailOn("cannot write", path_);
-    }
+    pending_->Commit();
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "batch/order_list.h"
+#include "bendcalc/pending_file.h"
 
 #include <cstdio>
+#include <optional>
 #include <string>
 
 // Where a list is read from: a file, or standard input for "-".
@@ -25,9 +27,7 @@ private:
 };
 
 // Where a completed list is written: standard output, or a file that appears
-// only once the whole list is in it. The list goes to a temporary file in the
-// same folder, which takes the file's name when it is committed and is
-// removed otherwise, so a failed run never leaves a half-written list.
+// only once the whole list is in it.
 class ListOutput : public ByteSink {
 public:
     // Standard output for an empty path or "-". Throws EUsageError when the
@@ -43,6 +43,6 @@ public:
 
 private:
     std::string path_;
-    std::string temporary_;
+    std::optional<PendingFile> pending_;
     std::FILE* file_;
 };

@@ -19,6 +19,7 @@ if [ "$purpose" = test ]; then
     clang libclang-rt-14-dev
     xvfb xauth
     imagemagick xdotool
+    python3-ezdxf poppler-utils python3-pypdf
   )
 fi
 

@@ -1,24 +1,14 @@
 // bendcalc as a shop uses it: its commands, what they print, their exit
 // codes, and the completed list that appears only once it is whole.
+#include "support/program_run.h"
+
 #include <QtTest>
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QString output;
-    QString error;
-};
-
-Run Bendcalc(const QStringList& arguments, const QByteArray& input = {})
+ProgramRun Bendcalc(const QStringList& arguments, const QByteArray& input = {})
 {
-    QProcess program;
-    program.start(BENDCALC_PROGRAM, arguments);
-    program.write(input);
-    program.closeWriteChannel();
-    program.waitForFinished(30000);
-    return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
-            QString::fromUtf8(program.readAllStandardOutput()), QString::fromUtf8(program.readAllStandardError())};
+    return RunProgram(BENDCALC_PROGRAM, arguments, input);
 }
 
 } // namespace
@@ -68,6 +58,21 @@ void TestBendcalc::commands_data()
                                                     << QByteArray() << 2 << ""
                                                     << "bendcalc: --spacer and --piece-glass belong to a unit: give "
                                                        "--inner or --outer\n";
+    QTest::newRow("ordinates: the worked example as CSV")
+        << QStringList{"ordinates", "--radius", "1000", "--degrees", "30", "--glass", "6", "--format", "csv"}
+        << QByteArray() << 0
+        << "station,convex,middle,concave\n0.000,34.074,31.074,28.074\n100.000,29.062,26.046,23.031\n"
+           "200.000,13.870,10.808,7.746\n258.819,0.000,,\n"
+        << "";
+    QTest::newRow("ordinates: a step of nothing") << QStringList{"ordinates", "--radius", "1", "--degrees", "30",
+                                                                 "--step", "0"}
+                                                  << QByteArray() << 2 << ""
+                                                  << "bendcalc: --step takes a length in millimetres above 0, not '0'\n";
+    QTest::newRow("ordinates: a table") << QStringList{"ordinates", "--rise", "100", "--chord", "1000", "--step", "250"}
+                                        << QByteArray() << 0 << "±250.000               75.735\n±500.000" << "";
+    QTest::newRow("template: an output that is no template")
+        << QStringList{"template", "--radius", "1", "--degrees", "1", "-o", "pane.png"} << QByteArray() << 2 << ""
+        << "bendcalc: the output's name must end in .pdf, .svg or .dxf, not 'pane.png'\n";
     QTest::newRow("an unknown option") << QStringList{"solve", "--diameter", "1"} << QByteArray() << 2 << ""
                                        << "bendcalc: Unknown option 'diameter' (see bendcalc --help)\n";
     QTest::newRow("an unknown command") << QStringList{"draw"} << QByteArray() << 2 << ""
@@ -102,7 +107,7 @@ void TestBendcalc::commands()
     QFETCH(QString, output);
     QFETCH(QString, error);
 
-    const Run run = Bendcalc(arguments, input);
+    const ProgramRun run = Bendcalc(arguments, input);
     QCOMPARE(run.error, error);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.output.contains(output), qPrintable(run.output));
