@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building and running the calculator
-# need ("run"), or building and testing it as well ("test", the default),
-# when any of them is missing. Uses sudo only when not root.
+# need ("run"), building its Debian package as well ("package"), or building
+# and testing it, the package included ("test", the default), when any of
+# them is missing. Uses sudo only when not root.
 set -euo pipefail
 
 purpose="${1:-test}"
@@ -9,11 +10,15 @@ purpose="${1:-test}"
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libjpeg62-turbo
-  libcsv-dev
+  libcsv-dev libdxflib-dev
   fonts-wqy-microhei fontconfig
 )
+if [ "$purpose" = package ] || [ "$purpose" = test ]; then
+  packages+=(dpkg-dev file)
+fi
 if [ "$purpose" = test ]; then
   packages+=(
+    desktop-file-utils appstream lintian man-db
     qt6-base-private-dev
     libbenchmark-dev
     clang libclang-rt-14-dev
