@@ -13,21 +13,7 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::size_t kPreludeSize = 1 << 20;
 constexpr std::size_t kFlushSize = 1 << 16;
 
-
-struct QuantityColumn {
-    ListColumn column;
-    PaneField field;
-};
-
-constexpr QuantityColumn kReadColumns[] = {
-    {ListColumn::Arc, PaneField::Arc},           {ListColumn::Chord, PaneField::Chord},
-    {ListColumn::Radius, PaneField::Radius},     {ListColumn::Rise, PaneField::Rise},
-    {ListColumn::Degrees, PaneField::Degrees},   {ListColumn::Radians, PaneField::Radians},
-    {ListColumn::CutLength, PaneField::CutLength}, {ListColumn::Glass, PaneField::Glass},
-    {ListColumn::Spacer, PaneField::Spacer},     {ListColumn::PieceGlass, PaneField::PieceGlass},
-};
-
-constexpr QuantityColumn kResultColumns[] = {
+constexpr ListQuantity kResultColumns[] = {
     {ListColumn::Arc, PaneField::Arc},
     {ListColumn::Chord, PaneField::Chord},
     {ListColumn::Radius, PaneField::Radius},
@@ -175,7 +161,7 @@ void OrderList::TakeRow(std::span<const std::string> cells)
     };
 
     PaneTexts texts;
-    for (const QuantityColumn& quantity : kReadColumns)
+    for (const ListQuantity& quantity : kListQuantities)
         texts.SetText(quantity.field, codec_->Decode(cell(quantity.column)));
     const std::string pieceCell = codec_->Decode(cell(ListColumn::Piece));
     const PieceAsked piece = PieceNamed(pieceCell);
@@ -203,7 +189,7 @@ void OrderList::TakeRow(std::span<const std::string> cells)
     std::copy(cells.begin() + static_cast<std::ptrdiff_t>(kept), cells.end(),
               record_.begin() + static_cast<std::ptrdiff_t>(layout.OutputWidth()));
     if (solved) {
-        for (const QuantityColumn& result : kResultColumns) {
+        for (const ListQuantity& result : kResultColumns) {
             const bool pieceResult = result.column >= ListColumn::PieceArc;
             std::string& shown = record_[layout.OutputIndex(result.column)];
             if (pieceResult && piece == PieceAsked::Single)

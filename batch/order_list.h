@@ -20,6 +20,20 @@ struct ListOptions {
     int decimals = 3;                      // of lengths and degrees; radians take one more
 };
 
+// The columns a list gives its panes' field texts in, each with its field.
+struct ListQuantity {
+    ListColumn column;
+    PaneField field;
+};
+
+inline constexpr ListQuantity kListQuantities[] = {
+    {ListColumn::Arc, PaneField::Arc},         {ListColumn::Chord, PaneField::Chord},
+    {ListColumn::Radius, PaneField::Radius},   {ListColumn::Rise, PaneField::Rise},
+    {ListColumn::Degrees, PaneField::Degrees}, {ListColumn::Radians, PaneField::Radians},
+    {ListColumn::Glass, PaneField::Glass},     {ListColumn::CutLength, PaneField::CutLength},
+    {ListColumn::Spacer, PaneField::Spacer},   {ListColumn::PieceGlass, PaneField::PieceGlass},
+};
+
 // A row as it was computed, for whoever makes more of it than the list.
 struct ListRow {
     long long number;                  // 1 for the first row after the header

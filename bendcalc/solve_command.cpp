@@ -84,16 +84,9 @@ void PrintTable(const PaneSolution& solution, const std::optional<PieceKind>& pi
 // The pane as a one-row order list, completed by the batch itself.
 int PrintListRow(const PaneOptions& pane, const NumberOptions& numbers)
 {
-    const std::vector<std::pair<ListColumn, PaneField>> columns = {
-        {ListColumn::Arc, PaneField::Arc},         {ListColumn::Chord, PaneField::Chord},
-        {ListColumn::Radius, PaneField::Radius},   {ListColumn::Rise, PaneField::Rise},
-        {ListColumn::Degrees, PaneField::Degrees}, {ListColumn::Radians, PaneField::Radians},
-        {ListColumn::Glass, PaneField::Glass},     {ListColumn::CutLength, PaneField::CutLength},
-        {ListColumn::Spacer, PaneField::Spacer},   {ListColumn::PieceGlass, PaneField::PieceGlass},
-    };
     std::vector<std::string> header;
     std::vector<std::string> row;
-    for (const auto& [column, field] : columns) {
+    for (const auto& [column, field] : kListQuantities) {
         header.push_back(EnglishName(column));
         row.push_back(pane.texts.Text(field));
     }

@@ -200,12 +200,6 @@ void PaintTile(PagePainter& page, const Sheet& sheet, const PageTiling& tiling, 
 
 } // namespace
 
-PageTiling TilingOf(const PaneGeometry& geometry, const Paper& paper)
-{
-    const Sheet sheet = FullSizeSheet(geometry, "");
-    return TileTemplate(paper, sheet.bounds.Width(), sheet.bounds.Height());
-}
-
 void WritePdfTemplate(const std::string& path, const PaneGeometry& geometry, const TemplateOptions& options)
 {
     const Paper& paper = PaperOf(options);

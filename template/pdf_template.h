@@ -13,9 +13,6 @@ struct TemplateOptions {
     double step = 100;             // between the stations of the ordinates
 };
 
-// The pages a 1:1 template of the pane takes, and how it is tiled.
-PageTiling TilingOf(const PaneGeometry& geometry, const Paper& paper);
-
 // Writes the PDF: a drawing page (the dimensioned pane scaled to fit, the
 // figures, the ordinates, a map of the pages and a title block), then the
 // template at 1:1 tiled over as few pages as possible, every page with its
